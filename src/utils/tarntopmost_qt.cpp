@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
+// Top-most control without Win32: the handle is a native id of a Qt window, and the
+// top-most group is Qt's stay-on-top hint, which the platform maps to its own.
+#include "tarntopmost.h"
+
+#include <QWidget>
+
+namespace {
+QWidget *widgetFor(HWND hwnd)
+{
+    return hwnd ? QWidget::find(reinterpret_cast<WId>(hwnd)) : nullptr;
+}
+
+void setStaysOnTop(HWND hwnd, bool on)
+{
+    QWidget *window = widgetFor(hwnd);
+    if (!window)
+        return;
+    // setWindowFlags() hides a window and may forget where it was.
+    const QRect geometry = window->geometry();
+    window->setWindowFlag(Qt::WindowStaysOnTopHint, on);
+    window->setGeometry(geometry);
+    window->show();
+    window->activateWindow();
+}
+} // namespace
+
+bool isWndTopMost(HWND hwnd)
+{
+    const QWidget *window = widgetFor(hwnd);
+    return window && window->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+}
+
+void showWndTopMost(HWND hwnd)
+{
+    setStaysOnTop(hwnd, true);
+}
+
+void cancelTopMost(HWND hwnd)
+{
+    setStaysOnTop(hwnd, false);
+}
