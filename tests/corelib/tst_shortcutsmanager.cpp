@@ -1,0 +1,373 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
+#include "shortcutsmanager.h"
+#include "tarnlib.h"
+
+#include <QDir>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWindow>
+
+using Index = ShortCutsManager::ShortCutIndex;
+
+class tst_ShortCutsManager : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void testDefaults_data();
+    void testDefaults();
+    void testDefaultKeysNeverCollide();
+    void testDefaultKeysReadTheSameInBothForms();
+    void testCompactKey_data();
+    void testCompactKey();
+    void testSavedConfigReadByNewInstance();
+    void testSaveConfigWritesOnlyItsAction();
+    void testSaveKeepsOtherGroups();
+    void testSaveLeavesNoTemporaryFile();
+    void testUnusableFileGivesDefaults_data();
+    void testUnusableFileGivesDefaults();
+    void testSaveCreatesMissingFolder();
+    void testConflicts_data();
+    void testConflicts();
+    void testConflictsFollowUnsavedUpdates();
+    void testOwnKeyIsNoConflictForFocusedField();
+    void testBadIndexIsRefused();
+    void testSeedSurvivesReload();
+    void testCallRecordKeepsOrder();
+    void testUpdateShortCutKeyAnnouncesApply();
+
+private:
+    QString writeConfig(const QByteArray &contents);
+    QTemporaryDir m_dir;
+};
+
+void tst_ShortCutsManager::init()
+{
+    QVERIFY(m_dir.isValid());
+    setTarnConfigPath(m_dir.filePath(QStringLiteral("tarn.ini")));
+}
+
+void tst_ShortCutsManager::cleanup()
+{
+    QDir(m_dir.path()).removeRecursively();
+    QDir().mkpath(m_dir.path());
+    setTarnConfigPath(QString());
+}
+
+QString tst_ShortCutsManager::writeConfig(const QByteArray &contents)
+{
+    QFile file(tarnConfigPath());
+    if (!file.open(QIODevice::WriteOnly))
+        return {};
+    file.write(contents);
+    return file.fileName();
+}
+
+void tst_ShortCutsManager::testDefaults_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("configName");
+    QTest::addColumn<QString>("defaultKey");
+    QTest::newRow("BossKey") << 0 << "BossKey"
+                             << "Ctrl + Alt + X";
+    QTest::newRow("KeyMap") << 1 << "KeyMap"
+                            << "Ctrl + Alt + K";
+    QTest::newRow("ZoomIn") << 2 << "ZoomIn"
+                            << "Ctrl + Alt + Up";
+    QTest::newRow("ZoomOut") << 3 << "ZoomOut"
+                             << "Ctrl + Alt + Down";
+    QTest::newRow("FullScreen") << 4 << "FullScreen"
+                                << "F11";
+    QTest::newRow("HomeKey") << 5 << "HomeKey"
+                             << "Ctrl + Alt + H";
+    QTest::newRow("Shake") << 6 << "Shake"
+                           << "Ctrl + Alt + Z";
+    QTest::newRow("Screenshot") << 7 << "Screenshot"
+                                << "Ctrl + Alt + P";
+    QTest::newRow("Back") << 8 << "Back"
+                          << "Esc";
+    QTest::newRow("RecentApps") << 9 << "RecentApps"
+                                << "Ctrl + Alt + R";
+    QTest::newRow("Menu") << 10 << "Menu"
+                          << "Ctrl + Alt + M";
+}
+
+void tst_ShortCutsManager::testDefaults()
+{
+    QFETCH(int, index);
+    QFETCH(QString, configName);
+    QFETCH(QString, defaultKey);
+    ShortCutsManager manager;
+    const ShortCutsKey entry = manager.getShortCutsKey(Index(index));
+    QVERIFY(!entry.name.isEmpty());
+    QCOMPARE(entry.configName, configName);
+    QCOMPARE(entry.defaultKey, defaultKey);
+    QCOMPARE(entry.key, QString(defaultKey).remove(QLatin1Char(' ')));
+    QVERIFY(entry.enabled);
+    QVERIFY(!entry.enabledStored);
+    QVERIFY(!entry.keyStored);
+}
+
+void tst_ShortCutsManager::testDefaultKeysNeverCollide()
+{
+    ShortCutsManager manager;
+    QSet<QString> keys;
+    for (int i = 0; i < ShortCutsManager::ActionCount; ++i)
+        keys.insert(manager.getShortCutsKey(Index(i)).key);
+    QCOMPARE(keys.size(), ShortCutsManager::ActionCount);
+}
+
+void tst_ShortCutsManager::testDefaultKeysReadTheSameInBothForms()
+{
+    // The names that the display and compact forms spell differently must not appear,
+    // or a default shown unchanged would be misread after compaction.
+    const QStringList differing { QStringLiteral("Enter"), QStringLiteral("Return"),
+                                  QStringLiteral("Cap"), QStringLiteral("PgD"),
+                                  QStringLiteral("Back") };
+    ShortCutsManager manager;
+    for (int i = 0; i < ShortCutsManager::ActionCount; ++i) {
+        const QString key = manager.getShortCutsKey(Index(i)).defaultKey;
+        for (const QString &name : differing)
+            QVERIFY2(!key.contains(name), qPrintable(key));
+        QVERIFY2(!key.contains(QLatin1String("+")) || key.contains(QLatin1String(" + ")),
+                 qPrintable(key));
+    }
+}
+
+void tst_ShortCutsManager::testCompactKey_data()
+{
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<QString>("compact");
+    QTest::newRow("modifiers") << "Ctrl + Shift + Alt + A"
+                               << "Ctrl+Shift+Alt+A";
+    QTest::newRow("main Enter") << "Enter"
+                                << "Return";
+    QTest::newRow("keypad Enter") << "Enter2"
+                                  << "Enter";
+    QTest::newRow("Ctrl keypad Enter") << "Ctrl + Enter2"
+                                       << "Ctrl+Enter";
+    QTest::newRow("Caps Lock") << "Ctrl + Cap"
+                               << "Ctrl+CapsLock";
+    QTest::newRow("Page Down") << "PgDn"
+                               << "PgDown";
+    QTest::newRow("Backspace") << "Alt + Back"
+                               << "Alt+Backspace";
+    QTest::newRow("Backtab is a whole name") << "Shift + Backtab"
+                                             << "Shift+Backtab";
+    QTest::newRow("plus key") << "Ctrl + +"
+                              << "Ctrl++";
+    QTest::newRow("plus key alone") << "+"
+                                    << "+";
+    QTest::newRow("modifier prefix only") << "Ctrl + "
+                                          << "Ctrl+";
+    QTest::newRow("extra spaces") << "  Ctrl  +  Q "
+                                  << "Ctrl+Q";
+    QTest::newRow("empty") << ""
+                           << "";
+}
+
+void tst_ShortCutsManager::testCompactKey()
+{
+    QFETCH(QString, display);
+    QFETCH(QString, compact);
+    QCOMPARE(ShortCutsManager::compactKey(display), compact);
+}
+
+void tst_ShortCutsManager::testSavedConfigReadByNewInstance()
+{
+    {
+        ShortCutsManager manager;
+        manager.updateConfig(ShortCutsManager::Screenshot, false, QStringLiteral("Ctrl+Shift+S"));
+        manager.updateConfig(ShortCutsManager::Menu, QStringLiteral("Enter"));
+        manager.saveAllConfigs();
+    }
+    ShortCutsManager reader;
+    const ShortCutsKey screenshot = reader.getShortCutsKey(ShortCutsManager::Screenshot);
+    QCOMPARE(screenshot.key, QStringLiteral("Ctrl+Shift+S"));
+    QVERIFY(!screenshot.enabled);
+    QVERIFY(screenshot.enabledStored);
+    QVERIFY(screenshot.keyStored);
+    QCOMPARE(reader.getShortCutsKey(ShortCutsManager::Menu).key, QStringLiteral("Return"));
+}
+
+void tst_ShortCutsManager::testSaveConfigWritesOnlyItsAction()
+{
+    ShortCutsManager manager;
+    manager.updateConfig(ShortCutsManager::Shake, true, QStringLiteral("F7"));
+    manager.updateConfig(ShortCutsManager::Back, true, QStringLiteral("F8"));
+    manager.saveConfig(ShortCutsManager::Shake);
+    QVERIFY(manager.getShortCutsKey(ShortCutsManager::Shake).keyStored);
+    QVERIFY(!manager.getShortCutsKey(ShortCutsManager::Back).keyStored);
+
+    ShortCutsManager reader;
+    QCOMPARE(reader.getShortCutsKey(ShortCutsManager::Shake).key, QStringLiteral("F7"));
+    QCOMPARE(reader.getShortCutsKey(ShortCutsManager::Back).key, QStringLiteral("Esc"));
+    QVERIFY(!reader.getShortCutsKey(ShortCutsManager::Back).keyStored);
+}
+
+void tst_ShortCutsManager::testSaveKeepsOtherGroups()
+{
+    QVERIFY(!writeConfig("[Legacy]\nShakeEdit=Ctrl+1\n").isEmpty());
+    ShortCutsManager manager;
+    manager.saveAllConfigs();
+    QSettings settings(tarnConfigPath(), QSettings::IniFormat);
+    QCOMPARE(settings.value(QStringLiteral("Legacy/ShakeEdit")).toString(),
+             QStringLiteral("Ctrl+1"));
+}
+
+void tst_ShortCutsManager::testSaveLeavesNoTemporaryFile()
+{
+    ShortCutsManager manager;
+    manager.saveAllConfigs();
+    manager.saveConfig(ShortCutsManager::Menu);
+    const QStringList files = QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden);
+    QCOMPARE(files, QStringList { QStringLiteral("tarn.ini") });
+}
+
+void tst_ShortCutsManager::testUnusableFileGivesDefaults_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<bool>("isFolder");
+    QTest::newRow("missing") << QByteArray() << false;
+    QTest::newRow("empty") << QByteArray("") << false;
+    QTest::newRow("binary garbage") << QByteArray("\x00\xff\xfe[[[\n=\x01\x02", 10) << false;
+    QTest::newRow("wrong types") << QByteArray(
+        "[ShortCuts]\nMenu\\Enabled=banana\nMenu\\Key=@Variant(\\0\\0\\0\\x7f)\n")
+                                 << false;
+    QTest::newRow("a folder in the way") << QByteArray() << true;
+}
+
+void tst_ShortCutsManager::testUnusableFileGivesDefaults()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(bool, isFolder);
+    if (isFolder)
+        QVERIFY(QDir().mkpath(tarnConfigPath()));
+    else if (!contents.isNull())
+        QVERIFY(!writeConfig(contents).isEmpty());
+    ShortCutsManager manager;
+    const ShortCutsKey menu = manager.getShortCutsKey(ShortCutsManager::Menu);
+    QCOMPARE(menu.key, QStringLiteral("Ctrl+Alt+M"));
+    QVERIFY(menu.enabled);
+    QVERIFY(!menu.enabledStored);
+    QVERIFY(!menu.keyStored);
+    manager.saveAllConfigs(); // must not crash either
+}
+
+void tst_ShortCutsManager::testSaveCreatesMissingFolder()
+{
+    setTarnConfigPath(m_dir.filePath(QStringLiteral("a/b/tarn.ini")));
+    ShortCutsManager manager;
+    manager.saveConfig(ShortCutsManager::BossKey);
+    ShortCutsManager reader;
+    QVERIFY(reader.getShortCutsKey(ShortCutsManager::BossKey).keyStored);
+}
+
+void tst_ShortCutsManager::testConflicts_data()
+{
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<bool>("taken");
+    QTest::newRow("default of Screenshot") << "Ctrl + Alt + P" << true;
+    QTest::newRow("single-key default") << "F11" << true;
+    QTest::newRow("free combination") << "Ctrl + Alt + Y" << false;
+    QTest::newRow("other modifier order") << "Alt + Ctrl + P" << false;
+    QTest::newRow("prefix of a taken one") << "Ctrl + Alt + " << false;
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("main Enter vs stored keypad Enter") << "Enter" << false;
+    QTest::newRow("keypad Enter stored") << "Enter2" << true;
+}
+
+void tst_ShortCutsManager::testConflicts()
+{
+    QFETCH(QString, display);
+    QFETCH(bool, taken);
+    ShortCutsManager manager;
+    manager.updateConfig(ShortCutsManager::Menu, true, QStringLiteral("Enter"));
+    QCOMPARE(manager.checkConflicts(display), taken);
+}
+
+void tst_ShortCutsManager::testConflictsFollowUnsavedUpdates()
+{
+    ShortCutsManager manager;
+    QVERIFY(manager.updateConfig(ShortCutsManager::Screenshot, QStringLiteral("Ctrl + Alt + Y")));
+    QVERIFY(!manager.checkConflicts(QStringLiteral("Ctrl + Alt + P")));
+    QVERIFY(manager.checkConflicts(QStringLiteral("Ctrl + Alt + Y")));
+}
+
+void tst_ShortCutsManager::testOwnKeyIsNoConflictForFocusedField()
+{
+    ShortCutsManager manager;
+    QWindow field;
+    field.setProperty("ShortCutIndex", int(ShortCutsManager::Screenshot));
+    field.show();
+    field.requestActivate();
+    QTRY_COMPARE(QGuiApplication::focusObject(), &field);
+    QVERIFY(!manager.checkConflicts(QStringLiteral("Ctrl + Alt + P")));
+    QVERIFY(manager.checkConflicts(QStringLiteral("Ctrl + Alt + M")));
+}
+
+void tst_ShortCutsManager::testBadIndexIsRefused()
+{
+    ShortCutsManager manager;
+    const Index bad = Index(ShortCutsManager::ActionCount);
+    QVERIFY(manager.getShortCutsKey(bad).name.isEmpty());
+    QVERIFY(manager.getShortCutsKey(Index(-1)).configName.isEmpty());
+    QVERIFY(!manager.updateConfig(bad, QStringLiteral("F1")));
+    manager.updateConfig(Index(-1), true, QStringLiteral("F1"));
+    manager.saveConfig(bad);
+    QVERIFY(!QFile::exists(tarnConfigPath()));
+    QVERIFY(!manager.checkConflicts(QStringLiteral("F1")));
+}
+
+void tst_ShortCutsManager::testSeedSurvivesReload()
+{
+    ShortCutsManager manager;
+    ShortCutsKey seeded;
+    seeded.key = QStringLiteral("Ctrl+Alt+Q");
+    seeded.keyStored = true;
+    manager.seedEntry(ShortCutsManager::Shake, seeded);
+    manager.loadShortCutsKey();
+    QCOMPARE(manager.getShortCutsKey(ShortCutsManager::Shake).key, QStringLiteral("Ctrl+Alt+Q"));
+    QVERIFY(manager.getShortCutsKey(ShortCutsManager::Shake).name.isEmpty());
+    manager.clearSeeds();
+    manager.loadShortCutsKey();
+    QCOMPARE(manager.getShortCutsKey(ShortCutsManager::Shake).configName, QStringLiteral("Shake"));
+}
+
+void tst_ShortCutsManager::testCallRecordKeepsOrder()
+{
+    ShortCutsManager manager;
+    QVERIFY(manager.calls().isEmpty());
+    manager.loadShortCutsKey();
+    manager.getShortCutsKey(ShortCutsManager::BossKey);
+    manager.updateConfig(ShortCutsManager::Screenshot, true, QStringLiteral("Ctrl+P"));
+    manager.updateConfig(ShortCutsManager::BossKey, QStringLiteral("Alt + Q"));
+    manager.checkConflicts(QStringLiteral("F2"));
+    manager.saveConfig(ShortCutsManager::Screenshot);
+    manager.saveAllConfigs();
+    manager.updateShortCutKey();
+    const QStringList expected {
+        QStringLiteral("loadShortCutsKey()"),      QStringLiteral("updateConfig(7,true,Ctrl+P)"),
+        QStringLiteral("updateConfig(0,Alt + Q)"), QStringLiteral("checkConflicts(F2)"),
+        QStringLiteral("saveConfig(7)"),           QStringLiteral("saveAllConfigs()"),
+        QStringLiteral("updateShortCutKey()"),
+    };
+    QCOMPARE(manager.calls(), expected);
+    manager.clearCalls();
+    QVERIFY(manager.calls().isEmpty());
+}
+
+void tst_ShortCutsManager::testUpdateShortCutKeyAnnouncesApply()
+{
+    ShortCutsManager manager;
+    QSignalSpy applied(&manager, &ShortCutsManager::shortCutsApplied);
+    manager.updateShortCutKey();
+    QCOMPARE(applied.count(), 1);
+}
+
+QTEST_MAIN(tst_ShortCutsManager)
+#include "tst_shortcutsmanager.moc"

@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
+#include "tarninterface.h"
+#include "tarnlib.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <limits>
+
+using BoolGetter = bool (TarnInterface::*)();
+using KeyGetter = const char *(TarnInterface::*)();
+Q_DECLARE_METATYPE(BoolGetter)
+Q_DECLARE_METATYPE(KeyGetter)
+
+class tst_TarnInterface : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void testWinDpiScaleDefaultsToScreenDpi();
+    void testWinDpiScaleOverride();
+    void testStayOnTopRecordsLastState();
+    void testLegacyGetters_data();
+    void testLegacyGetters();
+    void testLegacyGettersWithoutFile();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void tst_TarnInterface::init()
+{
+    QVERIFY(m_dir.isValid());
+    setTarnConfigPath(m_dir.filePath(QStringLiteral("tarn.ini")));
+}
+
+void tst_TarnInterface::cleanup()
+{
+    QFile::remove(tarnConfigPath());
+    setTarnConfigPath(QString());
+    setWinDpiScale(std::numeric_limits<double>::quiet_NaN());
+}
+
+void tst_TarnInterface::testWinDpiScaleDefaultsToScreenDpi()
+{
+    const double expected = QGuiApplication::primaryScreen()->logicalDotsPerInch() / 96.0;
+    QCOMPARE(winDpiScale(), expected);
+    QCOMPARE(gScale, 1.0);
+}
+
+void tst_TarnInterface::testWinDpiScaleOverride()
+{
+    setWinDpiScale(1.5);
+    QCOMPARE(winDpiScale(), 1.5);
+    setWinDpiScale(std::numeric_limits<double>::quiet_NaN());
+    QCOMPARE(winDpiScale(), QGuiApplication::primaryScreen()->logicalDotsPerInch() / 96.0);
+}
+
+void tst_TarnInterface::testStayOnTopRecordsLastState()
+{
+    TarnInterface facade;
+    QVERIFY(!facade.vmStayOnTop());
+    facade.setVmStayOnTop(true);
+    facade.setVmStayOnTop(true);
+    QVERIFY(facade.vmStayOnTop());
+    facade.setVmStayOnTop(false);
+    QVERIFY(!facade.vmStayOnTop());
+    QCOMPARE(facade.vmStayOnTopCalls(), 3);
+}
+
+void tst_TarnInterface::testLegacyGetters_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<BoolGetter>("enabledGetter");
+    QTest::addColumn<KeyGetter>("keyGetter");
+    QTest::newRow("BossKey") << "BossKey" << &TarnInterface::getShortCutsBossKey
+                             << &TarnInterface::getShortCutsBossKeyEdit;
+    QTest::newRow("KeyMap") << "KeyMap" << &TarnInterface::getShortCutsKeyMap
+                            << &TarnInterface::getShortCutsKeyMapEdit;
+    QTest::newRow("ZoomIn") << "ZoomIn" << &TarnInterface::getShortCutsZoomIn
+                            << &TarnInterface::getShortCutsZoomInEdit;
+    QTest::newRow("ZoomOut") << "ZoomOut" << &TarnInterface::getShortCutsZoomOut
+                             << &TarnInterface::getShortCutsZoomOutEdit;
+    QTest::newRow("HomeKey") << "HomeKey" << &TarnInterface::getShortCutsHomeKey
+                             << &TarnInterface::getShortCutsHomeKeyEdit;
+    QTest::newRow("Shake") << "Shake" << &TarnInterface::getShortCutsShake
+                           << &TarnInterface::getShortCutsShakeEdit;
+    QTest::newRow("Screenshot") << "Screenshot" << &TarnInterface::getShortCutsScreenshot
+                                << &TarnInterface::getShortCutsScreenshotEdit;
+}
+
+void tst_TarnInterface::testLegacyGetters()
+{
+    QFETCH(QString, name);
+    QFETCH(BoolGetter, enabledGetter);
+    QFETCH(KeyGetter, keyGetter);
+    TarnInterface facade;
+    QVERIFY(!(facade.*enabledGetter)());
+    QCOMPARE((facade.*keyGetter)(), nullptr);
+    {
+        QSettings settings(tarnConfigPath(), QSettings::IniFormat);
+        settings.setValue(QStringLiteral("Legacy/") + name, true);
+        settings.setValue(QStringLiteral("Legacy/%1Edit").arg(name), QStringLiteral("Ctrl+Ä"));
+    }
+    QVERIFY((facade.*enabledGetter)());
+    QCOMPARE(QString::fromUtf8((facade.*keyGetter)()), QStringLiteral("Ctrl+Ä"));
+}
+
+void tst_TarnInterface::testLegacyGettersWithoutFile()
+{
+    setTarnConfigPath(m_dir.filePath(QStringLiteral("missing/none.ini")));
+    TarnInterface facade;
+    QVERIFY(!facade.getShortCutsShake());
+    QCOMPARE(facade.getShortCutsShakeEdit(), nullptr);
+}
+
+QTEST_MAIN(tst_TarnInterface)
+#include "tst_tarninterface.moc"
