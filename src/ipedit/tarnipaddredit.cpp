@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
+#include "tarnipaddredit.h"
+
+#include "tarnippartlineedit.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QRegExp>
+#include <QRegExpValidator>
+
+namespace {
+const QString kAddressTemplate = QStringLiteral("%1.%2.%3.%4");
+const QString kAcceptedAddress =
+    QStringLiteral("((2[0-4]\\d|25[0-5]|[01]?\\d\\d?)\\.){3}(2[0-4]\\d|25[0-5]|[01]?\\d\\d?)");
+constexpr int kSpacing = 3;
+constexpr int kMaxOctet = 255;
+} // namespace
+
+TarnIpAddrEdit::TarnIpAddrEdit(QWidget *parent)
+    : QWidget(parent)
+{
+    for (auto &part : m_parts)
+        part = new TarnIpPartLineEdit(this);
+    for (auto &dot : m_dots) {
+        dot = new QLabel(this);
+        dot->setText(QStringLiteral("."));
+        dot->setObjectName(QStringLiteral("TarnLabelText_Regular_12"));
+        dot->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    }
+    for (size_t i = 0; i + 1 < m_parts.size(); ++i) {
+        setTabOrder(m_parts[i], m_parts[i + 1]);
+        m_parts[i]->m_nextPart = m_parts[i + 1];
+    }
+
+    auto *layout = new QGridLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(kSpacing);
+    for (size_t i = 0; i < m_parts.size(); ++i) {
+        const int column = int(i) * 2;
+        layout->addWidget(m_parts[i], 0, column);
+        layout->setColumnStretch(column, 1);
+        if (i < m_dots.size())
+            layout->addWidget(m_dots[i], 0, column + 1);
+    }
+
+    for (auto *part : m_parts)
+        connect(part, SIGNAL(textChanged(QString)), this, SLOT(textChangedSlot(QString)));
+    for (auto *part : m_parts)
+        connect(part, SIGNAL(textEdited(QString)), this, SLOT(textEditedSlot(QString)));
+}
+
+TarnIpAddrEdit::~TarnIpAddrEdit() = default;
+
+QString TarnIpAddrEdit::text() const
+{
+    return kAddressTemplate.arg(m_parts[0]->text(), m_parts[1]->text(), m_parts[2]->text(),
+                                m_parts[3]->text());
+}
+
+void TarnIpAddrEdit::setText(const QString &text)
+{
+    QStringList octets;
+    const QRegExpValidator validator { QRegExp(kAcceptedAddress) };
+    QString candidate = text;
+    int position = 0;
+    if (validator.validate(candidate, position) == QValidator::Acceptable)
+        octets = text.split(QLatin1Char('.'), Qt::KeepEmptyParts, Qt::CaseSensitive);
+    // Each field that changes reports the whole address of that moment, so listeners see the
+    // old address turn into the new one field by field.
+    for (size_t i = 0; i < m_parts.size(); ++i)
+        m_parts[i]->setText(octets.value(int(i)));
+}
+
+bool TarnIpAddrEdit::isIpValid()
+{
+    for (size_t i = 0; i < m_parts.size(); ++i) {
+        bool ok = false;
+        const int value = m_parts[i]->text().toInt(&ok, 10);
+        if (!ok || value < 0 || value > kMaxOctet) {
+            m_invalidPartIndex = int(i);
+            return false;
+        }
+    }
+    return true;
+}
+
+int TarnIpAddrEdit::invalidPartIndex() const
+{
+    return m_invalidPartIndex;
+}
+
+TarnIpPartLineEdit *TarnIpAddrEdit::getPartEdit(int index) const
+{
+    return index >= 0 && size_t(index) < m_parts.size() ? m_parts[size_t(index)] : nullptr;
+}
+
+void TarnIpAddrEdit::setStyleSheet(const QString &styleSheet)
+{
+    for (auto *part : m_parts)
+        part->setStyleSheet(styleSheet);
+}
+
+void TarnIpAddrEdit::textChangedSlot(const QString &)
+{
+    emit textChanged(text());
+}
+
+void TarnIpAddrEdit::textEditedSlot(const QString &)
+{
+    emit textEdited(text());
+}
