@@ -36,7 +36,7 @@ double titleBarHeight()
     return 30 * gScale;
 }
 
-bool inRange(int value, int first, int last)
+bool inRange(long value, long first, long last)
 {
     return value >= first && value <= last;
 }
@@ -58,6 +58,14 @@ Sides sidesOf(int code)
              code == Bottom || code == BottomLeft || code == BottomRight };
 }
 
+// Where a window of the given size goes when centred on centre: there if it fits into
+// available (edges included), else at available's top-left corner.
+QPoint centredTopLeft(const QPoint &centre, const QSize &size, const QRect &available)
+{
+    const QPoint topLeft(centre.x() - size.width() / 2, centre.y() - size.height() / 2);
+    return available.contains(QRect(topLeft, size)) ? topLeft : available.topLeft();
+}
+
 const QDialog *referenceDialog(const QWidget *widget)
 {
     for (const QObject *object = widget; object; object = object->parent()) {
@@ -67,14 +75,6 @@ const QDialog *referenceDialog(const QWidget *widget)
     return nullptr;
 }
 } // namespace
-
-namespace TarnUI {
-QPoint centredTopLeft(const QPoint &centre, const QSize &size, const QRect &available)
-{
-    const QPoint topLeft(centre.x() - size.width() / 2, centre.y() - size.height() / 2);
-    return available.contains(QRect(topLeft, size)) ? topLeft : available.topLeft();
-}
-} // namespace TarnUI
 
 void TarnBaseDialog::setEnableDirection(QList<int> directions)
 {
@@ -260,5 +260,5 @@ void TarnBaseDialog::center(QWidget *widget)
     showNormal();
     setFocus(Qt::OtherFocusReason);
     // Frameless, the window's geometry is the area it covers on the screen.
-    move(TarnUI::centredTopLeft(centre, size(), available));
+    move(centredTopLeft(centre, size(), available));
 }

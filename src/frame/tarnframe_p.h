@@ -2,11 +2,6 @@
 #ifndef TARNUILIB_TARNFRAME_P_H
 #define TARNUILIB_TARNFRAME_P_H
 
-#include "tarnuilib_export.h"
-
-#include <QPoint>
-#include <QRect>
-#include <QSize>
 #include <QWidget>
 
 namespace TarnUI {
@@ -18,11 +13,6 @@ inline void setCursorShape(QWidget *widget, Qt::CursorShape shape)
         return;
     widget->setCursor(shape);
 }
-
-// Where a window of the given size goes when centred on centre: there if it fits into
-// available (edges included), else at available's top-left corner.
-TARNUILIB_EXPORT QPoint centredTopLeft(const QPoint &centre, const QSize &size,
-                                       const QRect &available);
 } // namespace TarnUI
 
 #endif

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 #include "tarnbasedialog.h"
-#include "tarnframe_p.h"
 #include "tarnlib.h"
 #include "tarntitlewidget.h"
 
-#include <QBoxLayout>
+#include <QLayout>
 #include <QToolButton>
 #include <QtTest>
 
 namespace {
+// (100, 100) 400 x 300 with a minimum size of 200 x 150.
 class Dialog : public TarnBaseDialog
 {
 public:
@@ -32,7 +32,59 @@ public:
         return QTest::qWaitForWindowExposed(this);
     }
 };
+
+struct RectCase
+{
+    double scale;
+    int border;
+    int code;
+    QPoint travel;
+    QRect result;
+};
+
+struct HitCase
+{
+    int border;
+    QPoint pos;
+    int code;
+    QList<int> directions = { 10, 11, 12, 15, 13, 14, 16, 17 };
+    bool resizable = true;
+    bool fullScreen = false;
+};
+
+struct DragCase
+{
+    bool resizable;
+    bool maximised;
+    QPoint press;
+    QPoint to;
+    QRect result; // null: unchanged
+    Qt::CursorShape cursor;
+};
+
+struct MaximiseCase
+{
+    double scale;
+    bool resizable;
+    bool maximizeEnabled;
+    int y; // of the double click; -1: click the maximise button
+    bool toggles;
+};
+
+struct CentreCase
+{
+    QString reference;
+    QRect referenceGeometry;
+    QSize size;
+    QPoint pos;
+};
 } // namespace
+
+Q_DECLARE_METATYPE(RectCase)
+Q_DECLARE_METATYPE(HitCase)
+Q_DECLARE_METATYPE(DragCase)
+Q_DECLARE_METATYPE(MaximiseCase)
+Q_DECLARE_METATYPE(CentreCase)
 
 class TestTarnBaseDialogGeometry : public QObject
 {
@@ -52,228 +104,189 @@ private slots:
     void showNormalLeavesFullScreen();
     void centreOverDialogOrScreen_data();
     void centreOverDialogOrScreen();
-    void centredTopLeftFallsBackWhenTooLarge_data();
-    void centredTopLeftFallsBackWhenTooLarge();
 };
 
 void TestTarnBaseDialogGeometry::windowRectKeepsOppositeEdgeAndMinimum_data()
 {
-    QTest::addColumn<double>("scale");
-    QTest::addColumn<int>("border");
-    QTest::addColumn<int>("code");
-    QTest::addColumn<QPoint>("travel");
-    QTest::addColumn<QRect>("result");
-    // The start is always (100, 100) 400 x 300, the minimum size 200 x 150.
-    QTest::newRow("right") << 1.0 << 1 << 11 << QPoint(50, 9) << QRect(100, 100, 451, 300);
-    QTest::newRow("left past minimum")
-        << 1.0 << 1 << 10 << QPoint(380, 0) << QRect(298, 100, 202, 300);
-    QTest::newRow("top past minimum")
-        << 1.0 << 1 << 12 << QPoint(0, 200) << QRect(100, 248, 400, 152);
-    QTest::newRow("bottom-right inward")
-        << 1.0 << 1 << 17 << QPoint(-10, -10) << QRect(100, 100, 391, 291);
-    QTest::newRow("left outward") << 1.0 << 1 << 10 << QPoint(-5, 9) << QRect(94, 100, 406, 300);
-    QTest::newRow("top-left") << 1.0 << 1 << 13 << QPoint(-20, -30) << QRect(79, 69, 421, 331);
-    QTest::newRow("top-right") << 1.0 << 1 << 14 << QPoint(20, -30) << QRect(100, 69, 421, 331);
-    QTest::newRow("bottom") << 1.0 << 1 << 15 << QPoint(7, 25) << QRect(100, 100, 400, 326);
-    QTest::newRow("bottom-left") << 1.0 << 1 << 16 << QPoint(10, 5) << QRect(109, 100, 391, 306);
+    // The start is always (100, 100) 400 x 300.
+    QTest::addColumn<RectCase>("c");
+    QTest::newRow("right") << RectCase { 1, 1, 11, { 50, 9 }, { 100, 100, 451, 300 } };
+    QTest::newRow("left past minimum") << RectCase { 1, 1, 10, { 380, 0 }, { 298, 100, 202, 300 } };
+    QTest::newRow("top past minimum") << RectCase { 1, 1, 12, { 0, 200 }, { 100, 248, 400, 152 } };
+    QTest::newRow("bottom-right in") << RectCase { 1, 1, 17, { -10, -10 }, { 100, 100, 391, 291 } };
+    QTest::newRow("left out") << RectCase { 1, 1, 10, { -5, 9 }, { 94, 100, 406, 300 } };
+    QTest::newRow("top-left") << RectCase { 1, 1, 13, { -20, -30 }, { 79, 69, 421, 331 } };
+    QTest::newRow("top-right") << RectCase { 1, 1, 14, { 20, -30 }, { 100, 69, 421, 331 } };
+    QTest::newRow("bottom") << RectCase { 1, 1, 15, { 7, 25 }, { 100, 100, 400, 326 } };
+    QTest::newRow("bottom-left") << RectCase { 1, 1, 16, { 10, 5 }, { 109, 100, 391, 306 } };
     for (int border = 0; border <= 3; ++border) {
         QTest::addRow("minimum width, border %d", border)
-            << 1.0 << border << 11 << QPoint(-1000, 0) << QRect(100, 100, 204 - 2 * border, 300);
+            << RectCase { 1, border, 11, { -999, 0 }, { 100, 100, 204 - 2 * border, 300 } };
     }
-    QTest::newRow("width one under the limit")
-        << 1.0 << 1 << 11 << QPoint(-200, 0) << QRect(100, 100, 202, 300);
-    QTest::newRow("width at the limit")
-        << 1.0 << 1 << 11 << QPoint(-198, 0) << QRect(100, 100, 203, 300);
-    QTest::newRow("minimum height, border 0")
-        << 1.0 << 0 << 15 << QPoint(0, -1000) << QRect(100, 100, 400, 154);
-    QTest::newRow("minimum height, border 3")
-        << 1.0 << 3 << 15 << QPoint(0, -1000) << QRect(100, 100, 400, 148);
-    QTest::newRow("minimum height at 1.25")
-        << 1.25 << 1 << 15 << QPoint(0, -1000) << QRect(100, 100, 400, 151);
-    QTest::newRow("height just above it at 1.25")
-        << 1.25 << 1 << 15 << QPoint(0, -149) << QRect(100, 100, 400, 152);
-    QTest::newRow("minimum height at 1.25, border 2")
-        << 1.25 << 2 << 12 << QPoint(0, 1000) << QRect(100, 251, 400, 149);
-    QTest::newRow("minimum width at 1.25")
-        << 1.25 << 1 << 16 << QPoint(1000, 0) << QRect(298, 100, 202, 301);
-    QTest::newRow("code 0") << 1.0 << 1 << 0 << QPoint(50, 50) << QRect(0, 0, 202, 152);
-    QTest::newRow("code 9") << 1.0 << 1 << 9 << QPoint(50, 50) << QRect(0, 0, 202, 152);
-    QTest::newRow("code 18") << 1.0 << 1 << 18 << QPoint(50, 50) << QRect(0, 0, 202, 152);
-    QTest::newRow("code -12") << 1.0 << 0 << -12 << QPoint(50, 50) << QRect(0, 0, 204, 154);
+    QTest::newRow("width under limit")
+        << RectCase { 1, 1, 11, { -200, 0 }, { 100, 100, 202, 300 } };
+    QTest::newRow("width at limit") << RectCase { 1, 1, 11, { -198, 0 }, { 100, 100, 203, 300 } };
+    QTest::newRow("min height, border 0")
+        << RectCase { 1, 0, 15, { 0, -999 }, { 100, 100, 400, 154 } };
+    QTest::newRow("min height, border 3")
+        << RectCase { 1, 3, 15, { 0, -999 }, { 100, 100, 400, 148 } };
+    QTest::newRow("min height at 1.25")
+        << RectCase { 1.25, 1, 15, { 0, -999 }, { 100, 100, 400, 151 } };
+    QTest::newRow("above it at 1.25")
+        << RectCase { 1.25, 1, 15, { 0, -149 }, { 100, 100, 400, 152 } };
+    QTest::newRow("top at 1.25, border 2")
+        << RectCase { 1.25, 2, 12, { 0, 999 }, { 100, 251, 400, 149 } };
+    QTest::newRow("min width at 1.25")
+        << RectCase { 1.25, 1, 16, { 999, 0 }, { 298, 100, 202, 301 } };
+    QTest::newRow("code 0") << RectCase { 1, 1, 0, { 50, 50 }, { 0, 0, 202, 152 } };
+    QTest::newRow("code 9") << RectCase { 1, 1, 9, { 50, 50 }, { 0, 0, 202, 152 } };
+    QTest::newRow("code 18") << RectCase { 1, 1, 18, { 50, 50 }, { 0, 0, 202, 152 } };
+    QTest::newRow("code -12") << RectCase { 1, 0, -12, { 50, 50 }, { 0, 0, 204, 154 } };
 }
 
 void TestTarnBaseDialogGeometry::windowRectKeepsOppositeEdgeAndMinimum()
 {
-    QFETCH(double, scale);
-    QFETCH(int, border);
-    QFETCH(int, code);
-    QFETCH(QPoint, travel);
-    QFETCH(QRect, result);
-    gScale = scale;
-    const Dialog dialog(border);
-    QCOMPARE(dialog.caculateWindowRect(travel.x(), travel.y(), code, QRect(100, 100, 400, 300)),
-             result);
+    QFETCH(RectCase, c);
+    gScale = c.scale;
+    const Dialog dialog(c.border);
+    const QRect start(100, 100, 400, 300);
+    QCOMPARE(dialog.caculateWindowRect(c.travel.x(), c.travel.y(), c.code, start), c.result);
 }
 
 void TestTarnBaseDialogGeometry::hitTestAndCursorFollowZones_data()
 {
-    QTest::addColumn<int>("border");
-    QTest::addColumn<bool>("resizable");
-    QTest::addColumn<bool>("fullScreen");
-    QTest::addColumn<QList<int>>("directions");
-    QTest::addColumn<QPoint>("pos");
-    QTest::addColumn<int>("code");
-    const QList<int> all { 10, 11, 12, 15, 13, 14, 16, 17 };
+    QTest::addColumn<HitCase>("c");
     const QList<int> edges { 10, 11, 12, 15 };
-    QTest::newRow("top-left") << 2 << true << false << all << QPoint(0, 0) << 13;
-    QTest::newRow("left") << 2 << true << false << all << QPoint(1, 150) << 10;
-    QTest::newRow("right") << 2 << true << false << all << QPoint(398, 150) << 11;
-    QTest::newRow("top") << 2 << true << false << all << QPoint(200, 1) << 12;
-    QTest::newRow("bottom") << 2 << true << false << all << QPoint(200, 298) << 15;
-    QTest::newRow("top-right") << 2 << true << false << all << QPoint(399, 1) << 14;
-    QTest::newRow("bottom-left") << 2 << true << false << all << QPoint(1, 298) << 16;
-    QTest::newRow("bottom-right") << 2 << true << false << all << QPoint(398, 299) << 17;
-    QTest::newRow("inside the zones") << 2 << true << false << all << QPoint(2, 2) << 0;
-    QTest::newRow("top-left off") << 2 << true << false << edges << QPoint(0, 0) << 12;
-    QTest::newRow("bottom-right off") << 2 << true << false << edges << QPoint(399, 299) << 15;
-    QTest::newRow("bottom-left off") << 2 << true << false << edges << QPoint(0, 299) << 15;
-    QTest::newRow("only a corner")
-        << 2 << true << false << QList<int> { 13 } << QPoint(1, 150) << 0;
-    QTest::newRow("none enabled") << 2 << true << false << QList<int>() << QPoint(0, 0) << 0;
-    QTest::newRow("title in the way") << 0 << true << false << all << QPoint(200, 0) << 0;
-    QTest::newRow("content in the way") << 1 << true << false << all << QPoint(1, 150) << 0;
-    QTest::newRow("one-pixel border") << 1 << true << false << all << QPoint(0, 150) << 10;
-    QTest::newRow("resize disabled") << 2 << false << false << all << QPoint(0, 0) << 0;
-    QTest::newRow("full screen") << 2 << true << true << all << QPoint(0, 0) << 0;
+    QTest::newRow("top-left") << HitCase { 2, { 0, 0 }, 13 };
+    QTest::newRow("left") << HitCase { 2, { 1, 150 }, 10 };
+    QTest::newRow("right") << HitCase { 2, { 398, 150 }, 11 };
+    QTest::newRow("top") << HitCase { 2, { 200, 1 }, 12 };
+    QTest::newRow("bottom") << HitCase { 2, { 200, 298 }, 15 };
+    QTest::newRow("top-right") << HitCase { 2, { 399, 1 }, 14 };
+    QTest::newRow("bottom-left") << HitCase { 2, { 1, 298 }, 16 };
+    QTest::newRow("bottom-right") << HitCase { 2, { 398, 299 }, 17 };
+    QTest::newRow("inside the zones") << HitCase { 2, { 2, 2 }, 0 };
+    QTest::newRow("top-left off") << HitCase { 2, { 0, 0 }, 12, edges };
+    QTest::newRow("bottom-right off") << HitCase { 2, { 399, 299 }, 15, edges };
+    QTest::newRow("bottom-left off") << HitCase { 2, { 0, 299 }, 15, edges };
+    QTest::newRow("only a corner") << HitCase { 2, { 1, 150 }, 0, { 13 } };
+    QTest::newRow("none enabled") << HitCase { 2, { 0, 0 }, 0, {} };
+    QTest::newRow("title in the way") << HitCase { 0, { 200, 0 }, 0 };
+    QTest::newRow("content in the way") << HitCase { 1, { 1, 150 }, 0 };
+    QTest::newRow("one-pixel border") << HitCase { 1, { 0, 150 }, 10 };
+    QTest::newRow("resize disabled") << HitCase { 2, { 0, 0 }, 0, edges, false };
+    QTest::newRow("full screen") << HitCase { 2, { 0, 0 }, 0, edges, true, true };
 }
 
 void TestTarnBaseDialogGeometry::hitTestAndCursorFollowZones()
 {
-    QFETCH(int, border);
-    QFETCH(bool, resizable);
-    QFETCH(bool, fullScreen);
-    QFETCH(QList<int>, directions);
-    QFETCH(QPoint, pos);
-    QFETCH(int, code);
+    QFETCH(HitCase, c);
     static const QHash<int, Qt::CursorShape> shapes {
         { 10, Qt::SizeHorCursor },   { 11, Qt::SizeHorCursor },   { 12, Qt::SizeVerCursor },
         { 13, Qt::SizeFDiagCursor }, { 14, Qt::SizeBDiagCursor }, { 15, Qt::SizeVerCursor },
         { 16, Qt::SizeBDiagCursor }, { 17, Qt::SizeFDiagCursor },
     };
-    Dialog dialog(border, resizable);
-    dialog.m_fullScreen = fullScreen;
-    dialog.setEnableDirection(directions);
+    Dialog dialog(c.border, c.resizable);
+    dialog.m_fullScreen = c.fullScreen;
+    dialog.setEnableDirection(c.directions);
     QVERIFY(dialog.showAndWait());
-    QMouseEvent event(QEvent::MouseMove, pos, dialog.mapToGlobal(pos), Qt::NoButton, Qt::NoButton,
-                      Qt::NoModifier);
-    QCOMPARE(dialog.winHitTest(&event), code);
-    // QTest takes (0, 0) for the centre of the window.
-    QCursor::setPos(dialog.mapToGlobal(pos));
-    QTRY_COMPARE(dialog.cursor().shape(), shapes.value(code, Qt::ArrowCursor));
+    QMouseEvent event(QEvent::MouseMove, c.pos, dialog.mapToGlobal(c.pos), Qt::NoButton,
+                      Qt::NoButton, Qt::NoModifier);
+    QCOMPARE(dialog.winHitTest(&event), c.code);
+    // QTest would take (0, 0) for the centre of the window.
+    QCursor::setPos(dialog.mapToGlobal(c.pos));
+    QTRY_COMPARE(dialog.cursor().shape(), shapes.value(c.code, Qt::ArrowCursor));
 }
 
 void TestTarnBaseDialogGeometry::dragMovesOrResizesUnlessMaximised_data()
 {
-    QTest::addColumn<bool>("resizable");
-    QTest::addColumn<bool>("maximised");
-    QTest::addColumn<QPoint>("press");
-    QTest::addColumn<QPoint>("to");
-    QTest::addColumn<QRect>("result"); // null: unchanged
-    QTest::addColumn<Qt::CursorShape>("cursor");
-    // Border 2, (100, 100) 400 x 300; the title bar covers y 2 to 31.
-    QTest::newRow("left edge") << true << false << QPoint(0, 150) << QPoint(-30, 157)
-                               << QRect(69, 100, 431, 300) << Qt::SizeHorCursor;
-    QTest::newRow("left edge, pointer over content")
-        << true << false << QPoint(0, 150) << QPoint(30, 150) << QRect(129, 100, 371, 300)
-        << Qt::SizeHorCursor;
-    QTest::newRow("bottom-right") << true << false << QPoint(399, 299) << QPoint(389, 289)
-                                  << QRect(100, 100, 391, 291) << Qt::SizeFDiagCursor;
-    QTest::newRow("move by the title") << true << false << QPoint(200, 15) << QPoint(230, 35)
-                                       << QRect(130, 120, 400, 300) << Qt::ArrowCursor;
-    QTest::newRow("move by the content") << true << false << QPoint(200, 150) << QPoint(190, 140)
-                                         << QRect(90, 90, 400, 300) << Qt::ArrowCursor;
-    QTest::newRow("top edge by the title band")
-        << true << false << QPoint(200, 3) << QPoint(205, -17) << QRect(100, 79, 400, 321)
-        << Qt::SizeVerCursor;
+    // Border 2; the title bar covers y 2 to 31.
+    QTest::addColumn<DragCase>("c");
+    QTest::newRow("left edge") << DragCase {
+        true, false, { 0, 150 }, { -30, 157 }, { 69, 100, 431, 300 }, Qt::SizeHorCursor
+    };
+    QTest::newRow("left edge, pointer over content") << DragCase {
+        true, false, { 0, 150 }, { 30, 150 }, { 129, 100, 371, 300 }, Qt::SizeHorCursor
+    };
+    QTest::newRow("bottom-right") << DragCase {
+        true, false, { 399, 299 }, { 389, 289 }, { 100, 100, 391, 291 }, Qt::SizeFDiagCursor
+    };
+    QTest::newRow("move by the title") << DragCase {
+        true, false, { 200, 15 }, { 230, 35 }, { 130, 120, 400, 300 }, Qt::ArrowCursor
+    };
+    QTest::newRow("move by the content") << DragCase {
+        true, false, { 200, 150 }, { 190, 140 }, { 90, 90, 400, 300 }, Qt::ArrowCursor
+    };
+    QTest::newRow("top edge by the title band") << DragCase {
+        true, false, { 200, 3 }, { 205, -17 }, { 100, 79, 400, 321 }, Qt::SizeVerCursor
+    };
     QTest::newRow("fixed size, by the title")
-        << false << false << QPoint(200, 15) << QPoint(230, 35) << QRect(130, 120, 400, 300)
-        << Qt::ArrowCursor;
-    QTest::newRow("fixed size, by the frame") << false << false << QPoint(0, 150) << QPoint(30, 170)
-                                              << QRect(130, 120, 400, 300) << Qt::ArrowCursor;
+        << DragCase { false,          false, { 200, 15 }, { 230, 35 }, { 130, 120, 400, 300 },
+                      Qt::ArrowCursor };
+    QTest::newRow("fixed size, by the frame") << DragCase {
+        false, false, { 0, 150 }, { 30, 170 }, { 130, 120, 400, 300 }, Qt::ArrowCursor
+    };
     QTest::newRow("fixed size, by the content")
-        << false << false << QPoint(200, 150) << QPoint(230, 170) << QRect() << Qt::ArrowCursor;
+        << DragCase { false, false, { 200, 150 }, { 230, 170 }, {}, Qt::ArrowCursor };
     QTest::newRow("maximised, by the title")
-        << true << true << QPoint(200, 15) << QPoint(230, 35) << QRect() << Qt::ArrowCursor;
+        << DragCase { true, true, { 200, 15 }, { 230, 35 }, {}, Qt::ArrowCursor };
     QTest::newRow("maximised, by the edge")
-        << true << true << QPoint(0, 150) << QPoint(30, 170) << QRect() << Qt::SizeHorCursor;
+        << DragCase { true, true, { 0, 150 }, { 30, 170 }, {}, Qt::SizeHorCursor };
 }
 
 void TestTarnBaseDialogGeometry::dragMovesOrResizesUnlessMaximised()
 {
-    QFETCH(bool, resizable);
-    QFETCH(bool, maximised);
-    QFETCH(QPoint, press);
-    QFETCH(QPoint, to);
-    QFETCH(QRect, result);
-    QFETCH(Qt::CursorShape, cursor);
-    Dialog dialog(2, resizable);
+    QFETCH(DragCase, c);
+    Dialog dialog(2, c.resizable);
     QVERIFY(dialog.showAndWait());
-    if (maximised) {
+    if (c.maximised) {
         dialog.m_maximizeEnabled = true;
         dialog.slotShowMaxRestore();
         QTRY_COMPARE(dialog.windowHandle()->geometry(), dialog.geometry());
     }
     const QRect before = dialog.geometry();
-    QWidget *pressed = dialog.childAt(press) ? dialog.childAt(press) : &dialog;
-    QTest::mousePress(dialog.windowHandle(), Qt::LeftButton, {}, press);
-    const QPoint global = dialog.mapToGlobal(to);
-    QTest::mouseMove(dialog.windowHandle(), to);
-    QCOMPARE(pressed->cursor().shape(), cursor);
-    // Released where the pointer stayed while the window moved under it.
+    QWidget *pressed = dialog.childAt(c.press) ? dialog.childAt(c.press) : &dialog;
+    QTest::mousePress(dialog.windowHandle(), Qt::LeftButton, {}, c.press);
+    const QPoint global = dialog.mapToGlobal(c.to);
+    QTest::mouseMove(dialog.windowHandle(), c.to);
+    QCOMPARE(pressed->cursor().shape(), c.cursor);
+    // Released where the pointer stayed while the window changed under it.
     QTest::mouseRelease(dialog.windowHandle(), Qt::LeftButton, {}, dialog.mapFromGlobal(global));
-    QCOMPARE(dialog.geometry(), result.isNull() ? before : result);
+    QCOMPARE(dialog.geometry(), c.result.isNull() ? before : c.result);
 }
 
 void TestTarnBaseDialogGeometry::maximiseRestoreNeedsBothFlags_data()
 {
-    QTest::addColumn<double>("scale");
-    QTest::addColumn<bool>("resizable");
-    QTest::addColumn<bool>("maximizeEnabled");
-    QTest::addColumn<int>("y"); // of the double click; -1: click the maximise button
-    QTest::addColumn<bool>("toggles");
-    QTest::newRow("in the title band") << 1.0 << true << true << 1 << true;
-    QTest::newRow("y 30") << 1.0 << true << true << 30 << true;
-    QTest::newRow("y 31") << 1.0 << true << true << 31 << false;
-    QTest::newRow("y 37 at 1.25") << 1.25 << true << true << 37 << true;
-    QTest::newRow("y 38 at 1.25") << 1.25 << true << true << 38 << false;
-    QTest::newRow("maximise disabled") << 1.0 << true << false << 10 << false;
-    QTest::newRow("resize disabled") << 1.0 << false << true << 10 << false;
-    QTest::newRow("button") << 1.0 << true << true << -1 << true;
-    QTest::newRow("button, maximise disabled") << 1.0 << true << false << -1 << false;
-    QTest::newRow("button, resize disabled") << 1.0 << false << true << -1 << false;
+    QTest::addColumn<MaximiseCase>("c");
+    QTest::newRow("in the title band") << MaximiseCase { 1, true, true, 1, true };
+    QTest::newRow("y 30") << MaximiseCase { 1, true, true, 30, true };
+    QTest::newRow("y 31") << MaximiseCase { 1, true, true, 31, false };
+    QTest::newRow("y 37 at 1.25") << MaximiseCase { 1.25, true, true, 37, true };
+    QTest::newRow("y 38 at 1.25") << MaximiseCase { 1.25, true, true, 38, false };
+    QTest::newRow("maximise disabled") << MaximiseCase { 1, true, false, 10, false };
+    QTest::newRow("resize disabled") << MaximiseCase { 1, false, true, 10, false };
+    QTest::newRow("button") << MaximiseCase { 1, true, true, -1, true };
+    QTest::newRow("button, maximise disabled") << MaximiseCase { 1, true, false, -1, false };
+    QTest::newRow("button, resize disabled") << MaximiseCase { 1, false, true, -1, false };
 }
 
 void TestTarnBaseDialogGeometry::maximiseRestoreNeedsBothFlags()
 {
-    QFETCH(double, scale);
-    QFETCH(bool, resizable);
-    QFETCH(bool, maximizeEnabled);
-    QFETCH(int, y);
-    QFETCH(bool, toggles);
-    gScale = scale;
-    Dialog dialog(0, resizable);
-    dialog.m_maximizeEnabled = maximizeEnabled;
-    dialog.m_maximizeButton->setVisible(y < 0);
+    QFETCH(MaximiseCase, c);
+    gScale = c.scale;
+    Dialog dialog(0, c.resizable);
+    dialog.m_maximizeEnabled = c.maximizeEnabled;
+    dialog.m_maximizeButton->setVisible(c.y < 0);
     QVERIFY(dialog.showAndWait());
-    if (y < 0)
+    if (c.y < 0)
         QTest::mouseClick(dialog.m_maximizeButton, Qt::LeftButton);
     else
-        QTest::mouseDClick(dialog.windowHandle(), Qt::LeftButton, {}, QPoint(200, y));
-    QCOMPARE(dialog.m_maximized, toggles);
-    QCOMPARE(dialog.isMaximized(), toggles);
-    QCOMPARE(dialog.m_restoreButton->isVisible(), toggles);
-    QCOMPARE(dialog.m_maximizeButton->isVisible(), y < 0 && !toggles);
-    if (!toggles)
+        QTest::mouseDClick(dialog.windowHandle(), Qt::LeftButton, {}, QPoint(200, c.y));
+    QCOMPARE(dialog.m_maximized, c.toggles);
+    QCOMPARE(dialog.isMaximized(), c.toggles);
+    QCOMPARE(dialog.m_restoreButton->isVisible(), c.toggles);
+    QCOMPARE(dialog.m_maximizeButton->isVisible(), c.y < 0 && !c.toggles);
+    if (!c.toggles)
         return;
     QTest::mouseClick(dialog.m_restoreButton, Qt::LeftButton);
     QVERIFY(!dialog.m_maximized && !dialog.isMaximized());
@@ -309,75 +322,40 @@ void TestTarnBaseDialogGeometry::showNormalLeavesFullScreen()
 
 void TestTarnBaseDialogGeometry::centreOverDialogOrScreen_data()
 {
-    QTest::addColumn<QString>("reference");
-    QTest::addColumn<QRect>("referenceGeometry");
-    QTest::addColumn<QSize>("size");
-    QTest::addColumn<QPoint>("pos");
     // One 800 x 600 screen.
-    QTest::newRow("no reference, odd size")
-        << "none" << QRect() << QSize(401, 301) << QPoint(199, 149);
-    QTest::newRow("no reference, even size")
-        << "none" << QRect() << QSize(400, 300) << QPoint(199, 149);
-    QTest::newRow("over a dialog")
-        << "dialog" << QRect(100, 50, 300, 200) << QSize(200, 100) << QPoint(149, 99);
+    QTest::addColumn<CentreCase>("c");
+    const QRect owner(100, 50, 300, 200);
+    QTest::newRow("no reference, odd") << CentreCase { "none", {}, { 401, 301 }, { 199, 149 } };
+    QTest::newRow("no reference, even") << CentreCase { "none", {}, { 400, 300 }, { 199, 149 } };
+    QTest::newRow("over a dialog") << CentreCase { "dialog", owner, { 200, 100 }, { 149, 99 } };
     QTest::newRow("over a widget in a dialog")
-        << "child" << QRect(100, 50, 300, 200) << QSize(200, 100) << QPoint(149, 99);
+        << CentreCase { "child", owner, { 200, 100 }, { 149, 99 } };
     QTest::newRow("a plain window is no reference")
-        << "window" << QRect(100, 50, 300, 200) << QSize(200, 100) << QPoint(299, 249);
+        << CentreCase { "window", owner, { 200, 100 }, { 299, 249 } };
     QTest::newRow("over a dialog near the edge")
-        << "dialog" << QRect(600, 50, 200, 200) << QSize(300, 100) << QPoint(0, 0);
+        << CentreCase { "dialog", { 600, 50, 200, 200 }, { 300, 100 }, { 0, 0 } };
     QTest::newRow("over a dialog off the screen")
-        << "dialog" << QRect(2000, 2000, 300, 200) << QSize(200, 100) << QPoint(0, 0);
-    QTest::newRow("wider than the screen") << "none" << QRect() << QSize(900, 500) << QPoint(0, 0);
-    QTest::newRow("taller than the screen") << "none" << QRect() << QSize(300, 700) << QPoint(0, 0);
+        << CentreCase { "dialog", { 2000, 2000, 300, 200 }, { 200, 100 }, { 0, 0 } };
+    QTest::newRow("wider than the screen") << CentreCase { "none", {}, { 900, 500 }, { 0, 0 } };
+    QTest::newRow("taller than the screen") << CentreCase { "none", {}, { 300, 700 }, { 0, 0 } };
 }
 
 void TestTarnBaseDialogGeometry::centreOverDialogOrScreen()
 {
-    QFETCH(QString, reference);
-    QFETCH(QRect, referenceGeometry);
-    QFETCH(QSize, size);
-    QFETCH(QPoint, pos);
+    QFETCH(CentreCase, c);
     QDialog owner;
     QWidget window;
     auto *child = new QWidget(&owner);
-    owner.setGeometry(referenceGeometry);
-    window.setGeometry(referenceGeometry);
+    owner.setGeometry(c.referenceGeometry);
+    window.setGeometry(c.referenceGeometry);
     const QHash<QString, QWidget *> references {
         { "none", nullptr }, { "dialog", &owner }, { "child", child }, { "window", &window }
     };
     TarnBaseDialog dialog(nullptr, QString(), 1);
-    dialog.resize(size);
-    dialog.center(references.value(reference));
+    dialog.resize(c.size);
+    dialog.center(references.value(c.reference));
     QVERIFY(dialog.isVisible());
-    QCOMPARE(dialog.geometry(), QRect(pos, size));
-}
-
-void TestTarnBaseDialogGeometry::centredTopLeftFallsBackWhenTooLarge_data()
-{
-    QTest::addColumn<QPoint>("centre");
-    QTest::addColumn<QSize>("size");
-    QTest::addColumn<QRect>("available");
-    QTest::addColumn<QPoint>("topLeft");
-    QTest::newRow("large screen") << QPoint(959, 519) << QSize(401, 301) << QRect(0, 0, 1920, 1040)
-                                  << QPoint(759, 369);
-    QTest::newRow("second screen, too wide")
-        << QPoint(2879, 519) << QSize(2000, 300) << QRect(1920, 0, 1920, 1040) << QPoint(1920, 0);
-    QTest::newRow("touches the right edge")
-        << QPoint(70, 70) << QSize(99, 100) << QRect(20, 20, 100, 100) << QPoint(21, 20);
-    QTest::newRow("one pixel past it")
-        << QPoint(71, 70) << QSize(99, 100) << QRect(20, 20, 100, 100) << QPoint(20, 20);
-    QTest::newRow("negative centre")
-        << QPoint(-1, -1) << QSize(3, 3) << QRect(-10, -10, 20, 20) << QPoint(-2, -2);
-}
-
-void TestTarnBaseDialogGeometry::centredTopLeftFallsBackWhenTooLarge()
-{
-    QFETCH(QPoint, centre);
-    QFETCH(QSize, size);
-    QFETCH(QRect, available);
-    QFETCH(QPoint, topLeft);
-    QCOMPARE(TarnUI::centredTopLeft(centre, size, available), topLeft);
+    QCOMPARE(dialog.geometry(), QRect(c.pos, c.size));
 }
 
 QTEST_MAIN(TestTarnBaseDialogGeometry)

@@ -38,7 +38,6 @@ void TestTarnTitleWidget::dragAreaIsTheTopThreeRows_data()
     QTest::addColumn<bool>("inside");
     QTest::newRow("top-left") << QPoint(0, 0) << true;
     QTest::newRow("last column, third row") << QPoint(199, 2) << true;
-    QTest::newRow("middle") << QPoint(100, 1) << true;
     QTest::newRow("fourth row") << QPoint(100, 3) << false;
     QTest::newRow("past the right edge") << QPoint(200, 0) << false;
     QTest::newRow("above") << QPoint(100, -1) << false;
@@ -59,31 +58,29 @@ void TestTarnTitleWidget::pressAndMoveSignalOnlyInTheBand_data()
     QTest::addColumn<Qt::MouseButton>("button");
     QTest::addColumn<QPoint>("press");
     QTest::addColumn<QPoint>("move");
-    QTest::addColumn<QVariantList>("drag");
-    QTest::addColumn<int>("passedOn");
+    QTest::addColumn<QVariantList>("drag"); // empty: no drag signals
     QTest::addColumn<Qt::CursorShape>("cursor");
-    const QVariantList none;
-    QTest::newRow("band, up and right") << true << Qt::LeftButton << QPoint(50, 1) << QPoint(54, -9)
-                                        << QVariantList { 12, 4, -10 } << 0 << Qt::SizeVerCursor;
-    QTest::newRow("band, pointer leaves it")
-        << true << Qt::LeftButton << QPoint(50, 2) << QPoint(60, 25) << QVariantList { 12, 10, 23 }
-        << 0 << Qt::SizeVerCursor;
-    QTest::newRow("below the band") << true << Qt::LeftButton << QPoint(50, 15) << QPoint(54, 1)
-                                    << none << 1 << Qt::ArrowCursor;
-    QTest::newRow("not draggable") << false << Qt::LeftButton << QPoint(50, 1) << QPoint(54, 1)
-                                   << none << 1 << Qt::ArrowCursor;
-    QTest::newRow("right button, hover in band") << true << Qt::RightButton << QPoint(50, 1)
-                                                 << QPoint(60, 1) << none << 1 << Qt::SizeVerCursor;
+    const auto row = [](const char *name, bool draggable, Qt::MouseButton button, QPoint press,
+                        QPoint move, QVariantList drag, Qt::CursorShape cursor) {
+        QTest::newRow(name) << draggable << button << press << move << drag << cursor;
+    };
+    const Qt::MouseButton left = Qt::LeftButton;
+    row("band, up and right", true, left, { 50, 1 }, { 54, -9 }, { 12, 4, -10 }, Qt::SizeVerCursor);
+    row("band, pointer leaves it", true, left, { 50, 2 }, { 60, 25 }, { 12, 10, 23 },
+        Qt::SizeVerCursor);
+    row("below the band", true, left, { 50, 15 }, { 54, 1 }, {}, Qt::ArrowCursor);
+    row("not draggable", false, left, { 50, 1 }, { 54, 1 }, {}, Qt::ArrowCursor);
+    row("right button, hover in band", true, Qt::RightButton, { 50, 1 }, { 60, 1 }, {},
+        Qt::SizeVerCursor);
 }
 
 void TestTarnTitleWidget::pressAndMoveSignalOnlyInTheBand()
 {
+    QFETCH(bool, draggable);
     QFETCH(Qt::MouseButton, button);
     QFETCH(QPoint, press);
     QFETCH(QPoint, move);
     QFETCH(QVariantList, drag);
-    QFETCH(bool, draggable);
-    QFETCH(int, passedOn);
     QFETCH(Qt::CursorShape, cursor);
     QWidget window;
     window.setGeometry(100, 100, 300, 100);
@@ -91,24 +88,22 @@ void TestTarnTitleWidget::pressAndMoveSignalOnlyInTheBand()
     auto *title = new TarnTitleWidget(&window);
     title->setGeometry(0, 20, 200, 30);
     title->setDraggable(draggable);
-    PassedOn recorder;
-    window.installEventFilter(&recorder);
+    PassedOn passedOn;
+    window.installEventFilter(&passedOn);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QSignalSpy begins(title, &TarnTitleWidget::sigDragBegin);
     QSignalSpy drags(title, &TarnTitleWidget::sigUpdateDragGeometory);
     QSignalSpy focus(title, &TarnTitleWidget::sigSetFocus);
-    const QPoint offset = title->pos();
 
-    QTest::mousePress(window.windowHandle(), button, {}, press + offset);
-    QTest::mouseMove(window.windowHandle(), move + offset);
+    QTest::mousePress(window.windowHandle(), button, {}, press + title->pos());
+    QTest::mouseMove(window.windowHandle(), move + title->pos());
     QCOMPARE(title->cursor().shape(), cursor);
-    QTest::mouseRelease(window.windowHandle(), button, {}, move + offset);
+    QTest::mouseRelease(window.windowHandle(), button, {}, move + title->pos());
     QCOMPARE(begins.count(), drag.isEmpty() ? 0 : 1);
-    QCOMPARE(drags.count(), drag.isEmpty() ? 0 : 1);
-    if (!drag.isEmpty())
-        QCOMPARE(drags.first(), drag);
-    QCOMPARE(recorder.presses, passedOn);
+    QCOMPARE(drags, drag.isEmpty() ? QList<QVariantList>() : QList<QVariantList> { drag });
+    // A press that starts no drag reaches the window.
+    QCOMPARE(passedOn.presses, drag.isEmpty() ? 1 : 0);
     QCOMPARE(focus.count(), 1);
 }
 
