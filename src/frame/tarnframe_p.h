@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
+#ifndef TARNUILIB_TARNFRAME_P_H
+#define TARNUILIB_TARNFRAME_P_H
+
+#include <QWidget>
+
+namespace TarnUI {
+// The frame sets a cursor on every mouse move; setCursor() allocates and sends an event
+// each time, so only a change of shape reaches it.
+inline void setCursorShape(QWidget *widget, Qt::CursorShape shape)
+{
+    if (widget->testAttribute(Qt::WA_SetCursor) && widget->cursor().shape() == shape)
+        return;
+    widget->setCursor(shape);
+}
+} // namespace TarnUI
+
+#endif
