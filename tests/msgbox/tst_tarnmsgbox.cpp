@@ -17,8 +17,9 @@ QLayout *layoutNamed(const QObject &box, const char *name)
     return box.findChild<QLayout *>(QLatin1String(name));
 }
 
-// A layout tree as text: widgets by object name, H(...)/V(...) for box layouts, ~N for a
-// spacer of size N, *N after an item laid out with stretch N.
+// A layout tree as text: widgets by object name; box layouts as H or V with their margins
+// and spacing, [left,top,right,bottom;spacing], then their items; ~N for a spacer of size N;
+// *N after an item laid out with stretch N, @X with alignment X (hexadecimal).
 QString describe(QLayoutItem *item)
 {
     if (QWidget *widget = item->widget())
@@ -26,21 +27,25 @@ QString describe(QLayoutItem *item)
     auto *box = qobject_cast<QBoxLayout *>(item->layout());
     if (!box)
         return QStringLiteral("~%1").arg(qMax(item->sizeHint().width(), item->sizeHint().height()));
+    const QMargins m = box->contentsMargins();
     QStringList parts;
     for (int i = 0; i < box->count(); ++i)
         parts << describe(box->itemAt(i))
-                + (box->stretch(i) ? QStringLiteral("*%1").arg(box->stretch(i)) : QString());
-    return (box->inherits("QHBoxLayout") ? "H(" : "V(") + parts.join(' ') + ')';
+                + (box->stretch(i) ? QStringLiteral("*%1").arg(box->stretch(i)) : QString())
+                + (box->itemAt(i)->alignment()
+                       ? QStringLiteral("@%1").arg(box->itemAt(i)->alignment(), 0, 16)
+                       : QString());
+    return QString::asprintf("%c[%d,%d,%d,%d;%d](", box->inherits("QHBoxLayout") ? 'H' : 'V',
+                             m.left(), m.top(), m.right(), m.bottom(), box->spacing())
+        + parts.join(' ') + ')';
 }
 
 // Runs the box and presses target from inside its loop. A box still open afterwards is
 // ended with Accepted, which none of its own buttons returns.
-int execAndClick(TarnMsgBox &box, QAbstractButton *target, bool *openAfterClick = nullptr)
+int execAndClick(TarnMsgBox &box, QAbstractButton *target)
 {
-    QTimer::singleShot(0, &box, [&box, target, openAfterClick] {
+    QTimer::singleShot(0, &box, [&box, target] {
         QTest::mouseClick(target, Qt::LeftButton);
-        if (openAfterClick)
-            *openAfterClick = box.isVisible();
         if (box.isVisible())
             box.done(QDialog::Accepted);
     });
@@ -65,145 +70,128 @@ private slots:
     }
     void init() { gScale = 1.0; }
 
-    void bodyTreeFollowsCallOrder_data()
-    {
-        QTest::addColumn<bool>("withExtras");
-        QTest::addColumn<QString>("tree");
-        const QString body =
-            "V(msgbox-bodyH(H(msgbox-icon) msgbox-text-frameV(TarnLabelText_Regular_12 ";
-        QTest::newRow("fresh box") << false << body + "V() H() ~0)) H())";
-        QTest::newRow("extras interleaved") << true
-                                            << body
-                + "V(TarnLabelText_Regular_12 ~7 TarnLabelText_Regular_12) "
-                  "H(TarnChkbox ~0*3 TarnChkbox) ~0)) H(TarnSmallBtn ~0*2 greenColorSmall))";
-    }
-    void bodyTreeFollowsCallOrder()
-    {
-        QFETCH(bool, withExtras);
-        gScale = 1.5;
-        TarnMsgBox box(QStringLiteral("T"), QStringLiteral("<a href=\"x\">确定</a>"));
-        if (withExtras) {
-            box.addButton(QStringLiteral("B"), false);
-            box.addLabel(QStringLiteral("L"), false);
-            box.addCheckbox(QStringLiteral("C"), false);
-            box.addBtnStretch(2);
-            box.addSecondaryTextSpacing(7);
-            box.addChkboxStretch(3);
-            box.addButton(QStringLiteral("G"), true);
-            box.addLabel(QStringLiteral("L"), false);
-            box.addCheckbox(QStringLiteral("C"), false);
-        }
-        QTEST(describe(box.findChild<QWidget *>(QStringLiteral("frame-content-widget"))->layout()),
-              "tree");
-        auto *text = box.findChild<QLabel *>(QStringLiteral("TarnLabelText_Regular_12"));
-        QCOMPARE(text->text(), QStringLiteral("<a href=\"x\">确定</a>"));
-        QVERIFY(text->openExternalLinks() && !text->wordWrap());
-        QCOMPARE(text->alignment(), Qt::AlignCenter);
-        QCOMPARE(box.clickedButton(), nullptr);
-    }
-
-    void sizesScaleByTruncation_data()
+    void bodyAtScale_data()
     {
         QTest::addColumn<double>("scale");
-        QTest::addColumn<QString>("frameIcon"); // empty: the three-argument constructor
+        QTest::addColumn<QString>("frameIcon"); // null: the three-argument constructor
+        QTest::addColumn<bool>("withExtras");
         QTest::addColumn<int>("maximumWidth");
-        QTest::addColumn<int>("margin");
-        QTest::addColumn<int>("buttonSpacing");
-        QTest::addColumn<int>("checkboxSpacing");
+        QTest::addColumn<QStringList>("sizes"); // margin, button spacing, check-box spacing
         QTest::addColumn<int>("buttonWidth");
-        QTest::newRow("three arguments") << 1.0 << "" << QWIDGETSIZE_MAX << 30 << 20 << 10 << 80;
-        QTest::newRow("empty frame icon") << 1.0 << "-" << 700 << 30 << 20 << 10 << 80;
-        QTest::newRow("1.25") << 1.25 << "icon" << 875 << 37 << 25 << 12 << 100;
-        QTest::newRow("1.5") << 1.5 << "icon" << 1050 << 45 << 30 << 15 << 120;
-        QTest::newRow("three arguments at 1.5")
-            << 1.5 << "" << QWIDGETSIZE_MAX << 45 << 30 << 15 << 120;
+        const QString none, empty(""), icon("icon");
+        const int unlimited = QWIDGETSIZE_MAX;
+        const QStringList at1 { "30", "20", "10" }, at125 { "37", "25", "12" },
+            at15 { "45", "30", "15" };
+        QTest::newRow("three arguments") << 1.0 << none << false << unlimited << at1 << 80;
+        QTest::newRow("empty frame icon") << 1.0 << empty << false << 700 << at1 << 80;
+        QTest::newRow("1.25") << 1.25 << icon << true << 875 << at125 << 100;
+        QTest::newRow("1.5") << 1.5 << icon << true << 1050 << at15 << 120;
+        QTest::newRow("three arguments at 1.5") << 1.5 << none << true << unlimited << at15 << 120;
     }
-    void sizesScaleByTruncation()
+    void bodyAtScale()
     {
         QFETCH(double, scale);
         QFETCH(QString, frameIcon);
-        QFETCH(int, margin);
-        QFETCH(int, buttonSpacing);
+        QFETCH(bool, withExtras);
+        QFETCH(QStringList, sizes);
+        QFETCH(int, buttonWidth);
         gScale = scale;
-        const QString path = frameIcon == QLatin1String("icon") ? m_icon48 : QString();
-        auto box = frameIcon.isEmpty() ? std::make_unique<TarnMsgBox>("T", "")
-                                       : std::make_unique<TarnMsgBox>(path, "T", "");
-        QPushButton *left = box->addButton(QStringLiteral("A"), true);
-        QPushButton *right = box->addButton(QStringLiteral("B"), false);
-        gScale = 2.0; // a built box keeps its sizes
-        box->show();
-        QVERIFY(QTest::qWaitForWindowExposed(box.get()));
+        const QString path = frameIcon.isEmpty() ? frameIcon : m_icon48;
+        const QString message = QStringLiteral("<a href=\"x\">确定</a>");
+        auto box = frameIcon.isNull() ? std::make_unique<TarnMsgBox>("T", message)
+                                      : std::make_unique<TarnMsgBox>(path, "T", message);
+        QPushButton *left = box->addButton(QStringLiteral("B"), false);
+        box->addBtnStretch(2);
+        if (withExtras) {
+            box->addLabel(QStringLiteral("L"), false);
+            box->addCheckbox(QStringLiteral("C"), false);
+            box->addSecondaryTextSpacing(7);
+            box->addChkboxStretch(3);
+            box->addLabel(QStringLiteral("L"), false);
+            box->addCheckbox(QStringLiteral("C"), false);
+        }
+        QPushButton *right = box->addButton(QStringLiteral("G"), true);
+        gScale = 2.0; // only the scale at build time counts
+        const QString label = QStringLiteral("TarnLabelText_Regular_12");
+        const QStringList extras = withExtras
+            ? QStringList { label + "@84 ~7 " + label + "@84", "TarnChkbox@84 ~0*3 TarnChkbox@84" }
+            : QStringList { "", "" };
+        auto *content = box->findChild<QWidget *>(QStringLiteral("frame-content-widget"));
+        QCOMPARE(
+            describe(content->layout()),
+            QStringLiteral("V[0,0,0,0;0](msgbox-bodyH[%1,%1,%1,%1;0](H[0,0,0,0;0](msgbox-icon) "
+                           "msgbox-text-frameV[0,0,0,0;0](%4 V[0,0,0,0;0](%5) H[0,0,0,0;%3](%6) "
+                           "~0)) H[%1,0,%1,%1;%2](TarnSmallBtn@84 ~0*2 greenColorSmall@84))")
+                .arg(sizes[0], sizes[1], sizes[2], label, extras[0], extras[1]));
+        auto *text = box->findChild<QLabel *>(label);
+        QCOMPARE(text->text(), message);
+        QVERIFY(text->openExternalLinks() && !text->wordWrap());
+        QCOMPARE(text->alignment(), Qt::AlignCenter);
         QTEST(box->maximumWidth(), "maximumWidth");
         bool framePixmap = false;
         for (QLabel *label :
              box->findChild<QWidget *>("frame-title-widget")->findChildren<QLabel *>())
             framePixmap = framePixmap || !label->pixmap(Qt::ReturnByValue).isNull();
         QCOMPARE(framePixmap, !path.isEmpty());
-        QCOMPARE(layoutNamed(*box, "msgbox-button-row")->contentsMargins(),
-                 QMargins(margin, 0, margin, margin));
-        QCOMPARE(box->findChild<QWidget *>("msgbox-body")->layout()->contentsMargins(),
-                 QMargins(margin, margin, margin, margin));
-        QTEST(layoutNamed(*box, "msgbox-checkbox-row")->spacing(), "checkboxSpacing");
-        QTEST(left->minimumWidth(), "buttonWidth");
-        QTEST(right->minimumWidth(), "buttonWidth");
-        QCOMPARE(left->x(), margin);
-        QCOMPARE(right->x() - left->geometry().right() - 1, buttonSpacing);
-        QCOMPARE(layoutNamed(*box, "msgbox-button-row")->itemAt(1)->alignment(), Qt::AlignCenter);
+        box->show();
+        QVERIFY(QTest::qWaitForWindowExposed(box.get()));
+        QCOMPARE(left->minimumWidth(), buttonWidth);
+        QCOMPARE(right->minimumWidth(), buttonWidth);
+        QCOMPARE(left->x(), sizes[0].toInt());
+        QCOMPARE(right->geometry().right(), content->width() - 1 - sizes[0].toInt());
+        QCOMPARE(box->clickedButton(), nullptr);
     }
 
     void clickedButtonReportsLastHandledClick_data()
     {
+        // Buttons 0-2 close the box; 3 runs a callback, 4 an empty one, 5 one that closes.
         QTest::addColumn<QList<int>>("runs"); // button pressed in each run, -1: title-bar close
         QTest::addColumn<int>("expected");
-        QTest::newRow("first") << QList<int> { 0 } << 0;
-        QTest::newRow("middle") << QList<int> { 1 } << 1;
-        QTest::newRow("last") << QList<int> { 2 } << 2;
-        QTest::newRow("title-bar close") << QList<int> { -1 } << -1;
-        QTest::newRow("title-bar close keeps earlier click") << QList<int> { 1, -1 } << 1;
-        QTest::newRow("later click overwrites") << QList<int> { 0, 2 } << 2;
+        QTest::addColumn<int>("result"); // of the last run; Accepted: left open by the click
+        QTest::addColumn<int>("seenInCallback");
+        const int rejected = QDialog::Rejected, accepted = QDialog::Accepted;
+        QTest::newRow("first") << QList<int> { 0 } << 0 << rejected << -1;
+        QTest::newRow("middle") << QList<int> { 1 } << 1 << rejected << -1;
+        QTest::newRow("last") << QList<int> { 2 } << 2 << rejected << -1;
+        QTest::newRow("title-bar close") << QList<int> { -1 } << -1 << rejected << -1;
+        QTest::newRow("title-bar close keeps earlier")
+            << QList<int> { 1, -1 } << 1 << rejected << -1;
+        QTest::newRow("later click overwrites") << QList<int> { 0, 2 } << 2 << rejected << -1;
+        QTest::newRow("callback keeps box open") << QList<int> { 3 } << 3 << accepted << 3;
+        QTest::newRow("empty callback") << QList<int> { 4 } << 4 << accepted << -1;
+        QTest::newRow("callback closes the box") << QList<int> { 5 } << 5 << rejected << 5;
+        QTest::newRow("title-bar close after callback")
+            << QList<int> { 3, -1 } << 3 << rejected << 3;
     }
     void clickedButtonReportsLastHandledClick()
     {
         QFETCH(QList<int>, runs);
         QFETCH(int, expected);
+        QFETCH(int, seenInCallback);
         TarnMsgBox box(QStringLiteral("T"), QStringLiteral("M"));
-        const QList<QAbstractButton *> buttons { box.addButton(QStringLiteral("0"), true),
-                                                 box.addButton(QStringLiteral("1"), false),
-                                                 box.addButton(QStringLiteral("2"), false) };
-        auto *close = box.findChild<QToolButton *>(QStringLiteral("close-button"));
-        for (int run : runs)
-            QCOMPARE(execAndClick(box, run < 0 ? close : buttons.at(run)), int(QDialog::Rejected));
-        QCOMPARE(box.clickedButton(), expected < 0 ? nullptr : buttons.at(expected));
-    }
-
-    void callbackButtonLeavesBoxOpen_data()
-    {
-        QTest::addColumn<bool>("withCallback");
-        QTest::addColumn<bool>("callbackCloses");
-        QTest::newRow("callback") << true << false;
-        QTest::newRow("empty callback") << false << false;
-        QTest::newRow("callback closes the box") << true << true;
-    }
-    void callbackButtonLeavesBoxOpen()
-    {
-        QFETCH(bool, withCallback);
-        QFETCH(bool, callbackCloses);
-        TarnMsgBox box(QStringLiteral("T"), QStringLiteral("M"));
-        QPushButton *seenInside = nullptr;
-        std::function<void()> callback;
-        if (withCallback)
-            callback = [&] {
-                seenInside = box.clickedButton();
-                if (callbackCloses)
+        QPushButton *seen = nullptr;
+        const QList<QAbstractButton *> buttons {
+            box.addButton(QStringLiteral("0"), true),
+            box.addButton(QStringLiteral("1"), false),
+            box.addButton(QStringLiteral("2"), false),
+            box.addButtonSlot(
+                QStringLiteral("3"), [&] { seen = box.clickedButton(); }, true),
+            box.addButtonSlot(QStringLiteral("4"), {}, false),
+            box.addButtonSlot(
+                QStringLiteral("5"),
+                [&] {
+                    seen = box.clickedButton();
                     box.close();
-            };
-        QPushButton *button = box.addButtonSlot(QStringLiteral("Apply"), callback, true);
-        bool open = false;
-        const int result = execAndClick(box, button, &open);
-        QCOMPARE(open, !callbackCloses);
-        QCOMPARE(result, int(callbackCloses ? QDialog::Rejected : QDialog::Accepted));
-        QCOMPARE(box.clickedButton(), button);
-        QCOMPARE(seenInside, withCallback ? button : nullptr);
+                },
+                false),
+        };
+        auto *close = box.findChild<QToolButton *>(QStringLiteral("close-button"));
+        int result = -1;
+        for (int run : runs)
+            result = execAndClick(box, run < 0 ? close : buttons.at(run));
+        QTEST(result, "result");
+        QCOMPARE(box.clickedButton(), buttons.value(expected));
+        QCOMPARE(seen, buttons.value(seenInCallback));
     }
 
     void extrasTakeAlignmentAtCallTime_data()
@@ -249,6 +237,8 @@ private slots:
         QCOMPARE(icon->maximumSize(), iconSize);
         const bool shown = !(before + after).isEmpty() && !(before + after).constLast().isEmpty();
         QCOMPARE(icon->isHidden(), !shown);
+        if (shown)
+            QCOMPARE(icon->pixmap(Qt::ReturnByValue).size(), iconSize);
         QLayout *text = box.findChild<QWidget *>(QStringLiteral("msgbox-text-frame"))->layout();
         QCOMPARE(text->alignment(), shown ? Qt::AlignLeft : Qt::AlignCenter);
         QCOMPARE(text->contentsMargins(), QMargins(sideMargin, 0, sideMargin, 0));
