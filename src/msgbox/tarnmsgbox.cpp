@@ -23,6 +23,15 @@ constexpr int kCheckboxSpacing = 10;
 constexpr int kButtonMinimumWidth = 80;
 constexpr int kIconTextMargin = 20;
 constexpr int kMaximumWidth = 700;
+
+template<typename BoxLayout>
+BoxLayout *tightLayout(QWidget *parent = nullptr, int spacing = 0)
+{
+    auto *layout = new BoxLayout(parent);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(spacing);
+    return layout;
+}
 } // namespace
 
 TarnMsgBox::TarnMsgBox(const QString &title, const QString &text, QWidget *parent)
@@ -43,30 +52,14 @@ TarnMsgBox::TarnMsgBox(const QString &frameIconPath, const QString &title, const
 
 void TarnMsgBox::initUIWithText(QString text)
 {
-    m_messageIconLabel = new QLabel(m_contentWidget);
-    m_messageIconLabel->setObjectName(QStringLiteral("msgbox-icon"));
-    m_messageIconLabel->setFixedSize(0, 0);
-    m_messageIconLabel->hide();
-    auto *iconLayout = new QHBoxLayout;
-    iconLayout->setContentsMargins(0, 0, 0, 0);
-    iconLayout->setSpacing(0);
-    iconLayout->addWidget(m_messageIconLabel);
-
-    auto *textLabel = new QLabel(std::move(text), m_contentWidget);
-    textLabel->setObjectName(QStringLiteral("TarnLabelText_Regular_12"));
-    textLabel->setOpenExternalLinks(true);
-    textLabel->setWordWrap(false);
-    textLabel->setAlignment(Qt::AlignCenter);
-
-    m_checkboxLayout = new QHBoxLayout;
-    m_checkboxLayout->setObjectName(QStringLiteral("msgbox-checkbox-row"));
-    m_checkboxLayout->setContentsMargins(0, 0, 0, 0);
-    m_checkboxLayout->setSpacing(TarnUI::scaled(kCheckboxSpacing));
-
-    m_secondaryTextLayout = new QVBoxLayout;
-    m_secondaryTextLayout->setObjectName(QStringLiteral("msgbox-secondary-text"));
-    m_secondaryTextLayout->setContentsMargins(0, 0, 0, 0);
-    m_secondaryTextLayout->setSpacing(0);
+    auto *body = new QWidget(m_contentWidget);
+    body->setObjectName(QStringLiteral("msgbox-body"));
+    auto *bodyLayout = new QHBoxLayout(body);
+    const int margin = TarnUI::scaled(kBodyMargin);
+    bodyLayout->setContentsMargins(margin, margin, margin, margin);
+    bodyLayout->setSpacing(0);
+    bodyLayout->addLayout(createIconLayout());
+    bodyLayout->addWidget(createTextFrame(std::move(text)));
 
     m_buttonLayout = new QHBoxLayout;
     m_buttonLayout->setObjectName(QStringLiteral("msgbox-button-row"));
@@ -75,32 +68,45 @@ void TarnMsgBox::initUIWithText(QString text)
                                        TarnUI::scaled(kButtonRowBottomMargin));
     m_buttonLayout->setSpacing(TarnUI::scaled(kButtonSpacing));
 
-    // The frame gets its parent when the body layout takes it in below.
+    auto *contentLayout = tightLayout<QVBoxLayout>(m_contentWidget);
+    contentLayout->addWidget(body);
+    contentLayout->addLayout(m_buttonLayout);
+}
+
+QLayout *TarnMsgBox::createIconLayout()
+{
+    m_messageIconLabel = new QLabel(m_contentWidget);
+    m_messageIconLabel->setObjectName(QStringLiteral("msgbox-icon"));
+    m_messageIconLabel->setFixedSize(0, 0);
+    m_messageIconLabel->hide();
+    auto *iconLayout = tightLayout<QHBoxLayout>();
+    iconLayout->addWidget(m_messageIconLabel);
+    return iconLayout;
+}
+
+QFrame *TarnMsgBox::createTextFrame(QString text)
+{
+    auto *textLabel = new QLabel(std::move(text), m_contentWidget);
+    textLabel->setObjectName(QStringLiteral("TarnLabelText_Regular_12"));
+    textLabel->setOpenExternalLinks(true);
+    textLabel->setWordWrap(false);
+    textLabel->setAlignment(Qt::AlignCenter);
+
+    m_checkboxLayout = tightLayout<QHBoxLayout>(nullptr, TarnUI::scaled(kCheckboxSpacing));
+    m_checkboxLayout->setObjectName(QStringLiteral("msgbox-checkbox-row"));
+    m_secondaryTextLayout = tightLayout<QVBoxLayout>();
+    m_secondaryTextLayout->setObjectName(QStringLiteral("msgbox-secondary-text"));
+
+    // The frame gets its parent when the body layout takes it in.
     auto *textFrame = new QFrame;
     textFrame->setObjectName(QStringLiteral("msgbox-text-frame"));
-    m_textLayout = new QVBoxLayout(textFrame);
-    m_textLayout->setContentsMargins(0, 0, 0, 0);
-    m_textLayout->setSpacing(0);
+    m_textLayout = tightLayout<QVBoxLayout>(textFrame);
     m_textLayout->addWidget(textLabel);
     m_textLayout->addLayout(m_secondaryTextLayout);
     m_textLayout->addLayout(m_checkboxLayout);
     m_textLayout->addStretch(0);
     m_textLayout->setAlignment(Qt::AlignCenter);
-
-    auto *body = new QWidget(m_contentWidget);
-    body->setObjectName(QStringLiteral("msgbox-body"));
-    auto *bodyLayout = new QHBoxLayout(body);
-    bodyLayout->setContentsMargins(TarnUI::scaled(kBodyMargin), TarnUI::scaled(kBodyMargin),
-                                   TarnUI::scaled(kBodyMargin), TarnUI::scaled(kBodyMargin));
-    bodyLayout->setSpacing(0);
-    bodyLayout->addLayout(iconLayout);
-    bodyLayout->addWidget(textFrame);
-
-    auto *contentLayout = new QVBoxLayout(m_contentWidget);
-    contentLayout->setContentsMargins(0, 0, 0, 0);
-    contentLayout->setSpacing(0);
-    contentLayout->addWidget(body);
-    contentLayout->addLayout(m_buttonLayout);
+    return textFrame;
 }
 
 QPushButton *TarnMsgBox::createButton(const QString &text, bool green)

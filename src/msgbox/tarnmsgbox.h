@@ -9,8 +9,10 @@
 #include <functional>
 
 class QCheckBox;
+class QFrame;
 class QHBoxLayout;
 class QLabel;
+class QLayout;
 class QPushButton;
 class QVBoxLayout;
 
@@ -54,6 +56,8 @@ public:
     QPushButton *clickedButton() const;
 
 private:
+    QLayout *createIconLayout();
+    QFrame *createTextFrame(QString text);
     QPushButton *createButton(const QString &text, bool green);
 
     QLabel *m_messageIconLabel = nullptr;
