@@ -22,8 +22,7 @@ class tst_TarnInterface : public QObject
 private Q_SLOTS:
     void init();
     void cleanup();
-    void testWinDpiScaleDefaultsToScreenDpi();
-    void testWinDpiScaleOverride();
+    void testWinDpiScaleOverrideAndItsReset();
     void testStayOnTopRecordsLastState();
     void testLegacyGetters_data();
     void testLegacyGetters();
@@ -46,19 +45,15 @@ void tst_TarnInterface::cleanup()
     setWinDpiScale(std::numeric_limits<double>::quiet_NaN());
 }
 
-void tst_TarnInterface::testWinDpiScaleDefaultsToScreenDpi()
+void tst_TarnInterface::testWinDpiScaleOverrideAndItsReset()
 {
-    const double expected = QGuiApplication::primaryScreen()->logicalDotsPerInch() / 96.0;
-    QCOMPARE(winDpiScale(), expected);
-    QCOMPARE(gScale, 1.0);
-}
-
-void tst_TarnInterface::testWinDpiScaleOverride()
-{
+    const double screenScale = QGuiApplication::primaryScreen()->logicalDotsPerInch() / 96.0;
+    QCOMPARE(winDpiScale(), screenScale);
     setWinDpiScale(1.5);
     QCOMPARE(winDpiScale(), 1.5);
     setWinDpiScale(std::numeric_limits<double>::quiet_NaN());
-    QCOMPARE(winDpiScale(), QGuiApplication::primaryScreen()->logicalDotsPerInch() / 96.0);
+    QCOMPARE(winDpiScale(), screenScale);
+    QCOMPARE(gScale, 1.0);
 }
 
 void tst_TarnInterface::testStayOnTopRecordsLastState()
