@@ -1,0 +1,201 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
+#include "tarnbasedialog.h"
+
+#include "tarninterface.h"
+#include "tarnscale_p.h"
+#include "tarntitlewidget.h"
+#include "tarntopmost.h"
+
+#include <QBoxLayout>
+#include <QEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QToolButton>
+
+namespace {
+// The icon-only window buttons name themselves for tool tips and screen readers.
+QToolButton *createWindowButton(const char *objectName, const QString &text)
+{
+    auto *button = new QToolButton;
+    button->setObjectName(QLatin1String(objectName));
+    button->setAttribute(Qt::WA_MouseTracking, true);
+    button->setToolTip(text);
+    button->setAccessibleName(text);
+    return button;
+}
+} // namespace
+
+TarnBaseDialog::TarnBaseDialog(QWidget *parent, const QString &title, int borderWidth)
+    : QDialog(parent)
+    , m_borderWidth(borderWidth)
+    , m_enabledDirections({ 10, 11, 12, 15, 13, 14, 16, 17 })
+{
+    setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_MouseTracking, true);
+
+    m_iconLabel = new QLabel;
+    m_iconLabel->setFixedHeight(TarnUI::scaled(20));
+
+    m_titleLabel = new QLabel;
+    m_titleLabel->setObjectName(QStringLiteral("titleLabel"));
+    m_titleLabel->setMinimumWidth(1);
+    m_titleLabel->setText(title);
+
+    auto *titleLayout = new QHBoxLayout;
+    titleLayout->setObjectName(QStringLiteral("title-layout"));
+    titleLayout->setContentsMargins(0, 0, 0, 0);
+    titleLayout->setSpacing(0);
+    titleLayout->addSpacing(TarnUI::scaled(5));
+    titleLayout->addWidget(m_iconLabel, 0, Qt::AlignCenter);
+    titleLayout->addSpacing(TarnUI::scaled(3));
+    titleLayout->addWidget(m_titleLabel, 0, Qt::AlignCenter);
+    titleLayout->addStretch(1);
+    m_titleItemsLayout = new QHBoxLayout;
+    m_titleItemsLayout->setContentsMargins(0, 0, 0, 0);
+    m_titleItemsLayout->setSpacing(0);
+    titleLayout->addLayout(m_titleItemsLayout, 0);
+
+    m_minimizeButton = createWindowButton("minimize-button", tr("最小化"));
+    m_titleItems.append(m_minimizeButton);
+    connect(m_minimizeButton, &QToolButton::clicked, this, &TarnBaseDialog::slotShowSmall);
+    m_minimizeButton->hide();
+    m_maximizeButton = createWindowButton("maximize-button", tr("最大化"));
+    m_titleItems.append(m_maximizeButton);
+    connect(m_maximizeButton, &QToolButton::clicked, this, &TarnBaseDialog::slotShowMaxRestore);
+    m_maximizeButton->hide();
+    m_restoreButton = createWindowButton("maximize-button", tr("还原"));
+    m_titleItems.append(m_restoreButton);
+    connect(m_restoreButton, &QToolButton::clicked, this, &TarnBaseDialog::slotShowMaxRestore);
+    m_restoreButton->hide();
+    m_closeButton = createWindowButton("close-button", tr("关闭"));
+    m_titleItems.append(m_closeButton);
+    connect(m_closeButton, &QToolButton::clicked, this, &QDialog::close);
+    layoutTitleItems();
+
+    m_titleWidget = new TarnTitleWidget;
+    m_titleWidget->setObjectName(QStringLiteral("frame-title-widget"));
+    m_titleWidget->setAttribute(Qt::WA_MouseTracking, true);
+    m_titleWidget->setLayout(titleLayout);
+    m_titleWidget->setFixedHeight(TarnUI::scaled(30));
+
+    m_contentWidget = new QWidget(this);
+    m_contentWidget->setObjectName(QStringLiteral("frame-content-widget"));
+    m_contentWidget->setAttribute(Qt::WA_MouseTracking, true);
+    m_contentWidget->setFocusPolicy(Qt::StrongFocus);
+    m_contentWidget->installEventFilter(this);
+
+    m_mainLayout = new QVBoxLayout;
+    m_mainLayout->setSpacing(0);
+    m_mainLayout->setContentsMargins(m_borderWidth, m_borderWidth, m_borderWidth, m_borderWidth);
+    m_mainLayout->addWidget(m_titleWidget);
+    m_mainLayout->addWidget(m_contentWidget, 0);
+    setLayout(m_mainLayout);
+
+    connect(m_titleWidget, &TarnTitleWidget::sigDragBegin, this, &TarnBaseDialog::beginTitleDrag);
+    connect(m_titleWidget, &TarnTitleWidget::sigUpdateDragGeometory, this,
+            &TarnBaseDialog::dragTopEdge);
+}
+
+TarnBaseDialog::~TarnBaseDialog() = default;
+
+void TarnBaseDialog::setTitle(const QString &text)
+{
+    m_titleLabel->setText(text);
+}
+
+void TarnBaseDialog::setFrameTitle(const QString &text)
+{
+    setTitle(text);
+}
+
+void TarnBaseDialog::setFrameIcon(const QString &path, int extraWidth)
+{
+    QPixmap pixmap;
+    if (!path.isEmpty() && pixmap.load(path)) {
+        pixmap = pixmap.scaledToHeight(m_iconLabel->height(), Qt::SmoothTransformation);
+        m_iconLabel->setPixmap(pixmap);
+    }
+    const int width = pixmap.isNull() || pixmap.width() == 0 ? 6 : pixmap.width();
+    m_iconLabel->setFixedWidth(width + extraWidth);
+}
+
+void TarnBaseDialog::layoutTitleItems()
+{
+    for (int i = m_titleItemsLayout->count() - 1; i >= 0; --i)
+        delete m_titleItemsLayout->takeAt(i);
+    for (QWidget *item : qAsConst(m_titleItems))
+        m_titleItemsLayout->addWidget(item);
+}
+
+void TarnBaseDialog::insertItemAfterItem(QWidget *item, QWidget *after)
+{
+    if (!item)
+        return;
+    item->setParent(this);
+    item->show();
+    if (!after) {
+        m_titleItems.prepend(item);
+    } else {
+        for (int i = 0; i < m_titleItems.size(); ++i) {
+            // Step over the new entry, so that inserting an item behind itself ends.
+            if (m_titleItems.at(i) == after)
+                m_titleItems.insert(++i, item);
+        }
+    }
+    layoutTitleItems();
+}
+
+void TarnBaseDialog::removeTitleItem(QWidget *item)
+{
+    if (!item)
+        return;
+    m_titleItems.removeOne(item);
+    layoutTitleItems();
+}
+
+bool TarnBaseDialog::isStaysOnTop() const
+{
+    return isWndTopMost(reinterpret_cast<HWND>(winId()));
+}
+
+void TarnBaseDialog::setStaysOnTop(bool on)
+{
+    const HWND handle = reinterpret_cast<HWND>(winId());
+    // The emulator window follows the dialog.
+    TarnInterface::mInstance->setVmStayOnTop(on);
+    if (on)
+        showWndTopMost(handle);
+    else
+        cancelTopMost(handle);
+}
+
+void TarnBaseDialog::setWindowResizeEnabled(bool on)
+{
+    m_resizeEnabled = on;
+    m_titleWidget->setDraggable(on);
+}
+
+bool TarnBaseDialog::isFullSrc() const
+{
+    return m_fullScreen;
+}
+
+bool TarnBaseDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    // The content widget hides the edges; leaving them for it puts the arrow back.
+    if (watched == m_contentWidget && event->type() == QEvent::MouseMove)
+        setFrameCursor(0);
+    return QDialog::eventFilter(watched, event);
+}
+
+void TarnBaseDialog::paintEvent(QPaintEvent *event)
+{
+    const int rings = isMaximized() ? 0 : m_borderWidth;
+    {
+        QPainter painter(this);
+        painter.setPen(QPen(QColor(0, 16, 13, 255), 1));
+        for (int i = 0; i < rings; ++i)
+            painter.drawRect(i, i, width() - 1 - 2 * i, height() - 1 - 2 * i);
+    }
+    QDialog::paintEvent(event);
+}

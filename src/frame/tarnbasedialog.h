@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
+#ifndef TARNUILIB_TARNBASEDIALOG_H
+#define TARNUILIB_TARNBASEDIALOG_H
+
+#include "tarnuilib_export.h"
+
+#include <QDialog>
+#include <QList>
+#include <QPoint>
+#include <QRect>
+
+class QHBoxLayout;
+class QLabel;
+class QToolButton;
+class QVBoxLayout;
+class TarnTitleWidget;
+
+// A frameless dialog with its own title bar (icon, title, title items ending in the window
+// buttons) above a content widget that subclasses fill. It moves, resizes from its edges,
+// maximises and centres itself without help from the window manager, and paints
+// borderWidth one-pixel rings around its content.
+class TARNUILIB_EXPORT TarnBaseDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TarnBaseDialog(QWidget *parent = nullptr, const QString &title = QString(),
+                            int borderWidth = 0);
+    ~TarnBaseDialog() override;
+
+    void setTitle(const QString &text);
+    void setFrameTitle(const QString &text);
+    // Shows the image at path in the title bar, scaled to the icon's height; the icon label
+    // is as wide as the image (6 without one) plus extraWidth.
+    void setFrameIcon(const QString &path, int extraWidth = 0);
+
+    // Rebuilds the right-hand part of the title row from the title items, in list order.
+    void layoutTitleItems();
+    // Adds item behind every entry equal to after, or at the front when after is null.
+    void insertItemAfterItem(QWidget *item, QWidget *after);
+    // Removes the first entry equal to item; the widget itself is left alone.
+    void removeTitleItem(QWidget *item);
+
+    bool isStaysOnTop() const;
+    void setStaysOnTop(bool on);
+
+    void setWindowResizeEnabled(bool on);
+    bool isFullSrc() const;
+
+    // The hit codes (10 to 17) for which the edges may be dragged.
+    void setEnableDirection(QList<int> directions);
+    // Shows the dialog centred over the dialog that is or holds widget, else on the screen.
+    void center(QWidget *widget);
+    // The geometry after dragging edge code of start by (dx, dy), kept above the minimum size.
+    QRect caculateWindowRect(int dx, int dy, int code, const QRect &start) const;
+    // The hit code of the edge or corner under the event's position, 0 for none.
+    int winHitTest(QMouseEvent *event) const;
+    void setFrameCursor(long code);
+
+public slots:
+    void slotShowSmall();
+    void slotShowMaxRestore();
+    void setShowNormal();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+    QLabel *m_iconLabel = nullptr;
+    QLabel *m_titleLabel = nullptr;
+    TarnTitleWidget *m_titleWidget = nullptr;
+    QWidget *m_contentWidget = nullptr;
+    QList<QWidget *> m_titleItems;
+    QToolButton *m_minimizeButton = nullptr;
+    QToolButton *m_maximizeButton = nullptr;
+    QToolButton *m_restoreButton = nullptr;
+    QToolButton *m_closeButton = nullptr;
+    QHBoxLayout *m_titleItemsLayout = nullptr;
+    bool m_maximized = false;
+    // Only a subclass sets these two; the dialog reads them.
+    bool m_maximizeEnabled = false;
+    bool m_fullScreen = false;
+    int m_borderWidth = 0;
+    bool m_leftPressed = false;
+    bool m_resizeEnabled = false;
+    bool m_movable = true;
+    int m_direction = 0;
+    QPoint m_pressPos;
+    QPoint m_pressGlobalPos;
+    QRect m_startGeometry;
+    QList<int> m_enabledDirections;
+    // Holds the title widget and the content widget; its margins are the border width.
+    QVBoxLayout *m_mainLayout = nullptr;
+
+private:
+    void beginTitleDrag();
+    void dragTopEdge(int hitScaleType, int widthChange, int heightChange);
+};
+
+#endif

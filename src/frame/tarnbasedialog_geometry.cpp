@@ -1,0 +1,264 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
+// Moving, resizing, maximising and centring of the frameless dialog.
+#include "tarnbasedialog.h"
+
+#include "tarnframe_p.h"
+#include "tarnlib.h"
+#include "tarnscreens_p.h"
+#include "tarntitlewidget.h"
+
+#include <QBoxLayout>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QToolButton>
+
+namespace {
+// Hit codes, numbered as the Windows ones.
+enum HitCode {
+    NoEdge = 0,
+    Left = 10,
+    Right = 11,
+    Top = 12,
+    TopLeft = 13,
+    TopRight = 14,
+    Bottom = 15,
+    BottomLeft = 16,
+    BottomRight = 17,
+};
+
+// Width of the edge zones in pixels, not scaled.
+constexpr int EdgeZone = 2;
+
+// The height of the title bar, unrounded: the limit for a double click and for the
+// minimum height.
+double titleBarHeight()
+{
+    return 30 * gScale;
+}
+
+bool inRange(int value, int first, int last)
+{
+    return value >= first && value <= last;
+}
+
+// The sides of the window that a hit code drags.
+struct Sides
+{
+    bool left;
+    bool right;
+    bool top;
+    bool bottom;
+};
+
+Sides sidesOf(int code)
+{
+    return { code == Left || code == TopLeft || code == BottomLeft,
+             code == Right || code == TopRight || code == BottomRight,
+             code == Top || code == TopLeft || code == TopRight,
+             code == Bottom || code == BottomLeft || code == BottomRight };
+}
+
+const QDialog *referenceDialog(const QWidget *widget)
+{
+    for (const QObject *object = widget; object; object = object->parent()) {
+        if (const auto *dialog = qobject_cast<const QDialog *>(object))
+            return dialog;
+    }
+    return nullptr;
+}
+} // namespace
+
+namespace TarnUI {
+QPoint centredTopLeft(const QPoint &centre, const QSize &size, const QRect &available)
+{
+    const QPoint topLeft(centre.x() - size.width() / 2, centre.y() - size.height() / 2);
+    return available.contains(QRect(topLeft, size)) ? topLeft : available.topLeft();
+}
+} // namespace TarnUI
+
+void TarnBaseDialog::setEnableDirection(QList<int> directions)
+{
+    m_enabledDirections = std::move(directions);
+}
+
+int TarnBaseDialog::winHitTest(QMouseEvent *event) const
+{
+    const QPoint pos = event->pos();
+    if (childAt(pos) || !m_resizeEnabled || m_fullScreen)
+        return NoEdge;
+    const bool left = inRange(pos.x(), 0, EdgeZone - 1);
+    const bool right = inRange(pos.x(), width() - EdgeZone, width() - 1);
+    const bool top = inRange(pos.y(), 0, EdgeZone - 1);
+    const bool bottom = inRange(pos.y(), height() - EdgeZone, height() - 1);
+    // Corners come last, so a disabled corner falls back to the later of its two edges.
+    const struct
+    {
+        bool hit;
+        int code;
+    } zones[] = {
+        { left, Left },
+        { right, Right },
+        { top, Top },
+        { bottom, Bottom },
+        { top && left, TopLeft },
+        { top && right, TopRight },
+        { bottom && left, BottomLeft },
+        { bottom && right, BottomRight },
+    };
+    int code = NoEdge;
+    for (const auto &zone : zones) {
+        if (zone.hit && m_enabledDirections.contains(zone.code))
+            code = zone.code;
+    }
+    return code;
+}
+
+void TarnBaseDialog::setFrameCursor(long code)
+{
+    static const Qt::CursorShape shapes[] = {
+        Qt::SizeHorCursor,   Qt::SizeHorCursor, Qt::SizeVerCursor,   Qt::SizeFDiagCursor,
+        Qt::SizeBDiagCursor, Qt::SizeVerCursor, Qt::SizeBDiagCursor, Qt::SizeFDiagCursor,
+    };
+    if (!m_resizeEnabled) {
+        TarnUI::setCursorShape(this, Qt::ArrowCursor);
+    } else if (inRange(code, Left, BottomRight)) {
+        TarnUI::setCursorShape(this, shapes[code - Left]);
+    } else if (m_direction == NoEdge) {
+        // During an edge drag the cursor keeps the dragged edge's shape.
+        TarnUI::setCursorShape(this, Qt::ArrowCursor);
+    }
+}
+
+QRect TarnBaseDialog::caculateWindowRect(int dx, int dy, int code, const QRect &start) const
+{
+    const Sides sides = sidesOf(code);
+    const int startWidth = start.right() - start.left();
+    const int startHeight = start.bottom() - start.top();
+    int width = 0;
+    int height = 0;
+    if (inRange(code, Left, BottomRight)) {
+        // A dragged axis grows by the pointer's outward travel; the other keeps its size.
+        width = sides.left ? startWidth - dx + 2
+            : sides.right  ? startWidth + dx + 2
+                           : startWidth + 1;
+        height = sides.top ? startHeight - dy + 2
+            : sides.bottom ? startHeight + dy + 2
+                           : startHeight + 1;
+    }
+    const int margins = 2 * m_borderWidth;
+    const QSize minimum = minimumSize();
+    if (width <= minimum.width() - margins + 3)
+        width = minimum.width() - margins + 4;
+    const double title = titleBarHeight();
+    const double minimumHeight =
+        title + (static_cast<int>((minimum.height() - margins) - title) + 4);
+    if (minimumHeight > height)
+        height = static_cast<int>(minimumHeight);
+    if (!inRange(code, Left, BottomRight))
+        return QRect(0, 0, width, height);
+    // The edge opposite the dragged one stays where it was.
+    const int x = sides.left ? start.right() - width + 1 : start.left();
+    const int y = sides.top ? start.bottom() - height + 1 : start.top();
+    return QRect(x, y, width, height);
+}
+
+void TarnBaseDialog::mousePressEvent(QMouseEvent *event)
+{
+    m_pressPos = event->pos();
+    const bool left = event->button() == Qt::LeftButton;
+    if (!m_resizeEnabled) {
+        // Without resizing only the frame and the title bar drag the window.
+        if (left && event->type() == QEvent::MouseButtonPress
+            && !m_contentWidget->geometry().contains(m_pressPos))
+            m_leftPressed = true;
+        return;
+    }
+    m_contentWidget->setFocus(Qt::OtherFocusReason);
+    if (!left)
+        return;
+    if (event->type() == QEvent::MouseButtonPress) {
+        m_leftPressed = true;
+        m_pressGlobalPos = event->globalPos();
+        m_startGeometry = geometry();
+        const int code = winHitTest(event);
+        if (code != NoEdge)
+            m_direction = code;
+    } else if (event->type() == QEvent::MouseButtonDblClick && m_pressPos.y() <= titleBarHeight()) {
+        slotShowMaxRestore();
+    }
+}
+
+void TarnBaseDialog::mouseMoveEvent(QMouseEvent *event)
+{
+    setFrameCursor(winHitTest(event));
+    if (!m_leftPressed || m_maximized || m_fullScreen)
+        return;
+    if (m_direction == NoEdge && m_movable) {
+        move(event->globalPos() - m_pressPos);
+    } else if (m_resizeEnabled && m_direction != NoEdge) {
+        // A window that may not move ignores a drag that grabbed no edge.
+        const QPoint travel = event->globalPos() - m_pressGlobalPos;
+        setGeometry(caculateWindowRect(travel.x(), travel.y(), m_direction, m_startGeometry));
+    }
+}
+
+void TarnBaseDialog::mouseReleaseEvent(QMouseEvent *)
+{
+    m_leftPressed = false;
+    m_direction = NoEdge;
+}
+
+void TarnBaseDialog::beginTitleDrag()
+{
+    m_startGeometry = geometry();
+}
+
+void TarnBaseDialog::dragTopEdge(int hitScaleType, int widthChange, int heightChange)
+{
+    if (hitScaleType == Top)
+        setGeometry(caculateWindowRect(widthChange, heightChange, Top, m_startGeometry));
+}
+
+void TarnBaseDialog::slotShowSmall()
+{
+    showMinimized();
+}
+
+void TarnBaseDialog::slotShowMaxRestore()
+{
+    if (!m_resizeEnabled || !m_maximizeEnabled)
+        return;
+    if (m_maximized)
+        showNormal();
+    else
+        showMaximized();
+    m_maximizeButton->setVisible(m_maximized);
+    m_restoreButton->setVisible(!m_maximized);
+    m_maximized = !m_maximized;
+}
+
+void TarnBaseDialog::setShowNormal()
+{
+    if (m_fullScreen) {
+        m_mainLayout->setContentsMargins(m_borderWidth, m_borderWidth, m_borderWidth,
+                                         m_borderWidth);
+        m_titleWidget->show();
+        m_fullScreen = false;
+        m_maximized = false;
+        m_maximizeButton->show();
+        m_restoreButton->hide();
+    }
+    showNormal();
+}
+
+void TarnBaseDialog::center(QWidget *widget)
+{
+    const QDialog *reference = referenceDialog(widget);
+    const QPoint point = reference ? reference->geometry().center() : QPoint(1, 1);
+    const QRect available = TarnUI::screenAt(point)->availableGeometry();
+    const QPoint centre = reference ? point : available.center();
+    showNormal();
+    setFocus(Qt::OtherFocusReason);
+    // Frameless, the window's geometry is the area it covers on the screen.
+    move(TarnUI::centredTopLeft(centre, size(), available));
+}
