@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 #include "keytext.h"
 
+#include <QHash>
 #include <QKeySequence>
 #include <QStringList>
 
@@ -20,20 +21,18 @@ QString keyName(int key)
 
 // The display names of the keys the two forms spell differently, turned back into
 // their compact names. The keypad Enter is "Enter2" on screen and "Enter" when stored;
-// the main Enter key is "Enter" on screen and "Return" when stored.
+// the main Enter key is "Enter" on screen and "Return" when stored. Qt's own "Back" key
+// reads like Backspace on screen and is stored as Backspace.
 QString compactKeyName(const QString &displayName)
 {
-    if (displayName == QLatin1String("Enter2"))
-        return QStringLiteral("Enter");
-    if (displayName == QLatin1String("Enter"))
-        return QStringLiteral("Return");
-    if (displayName == QLatin1String("Cap"))
-        return QStringLiteral("CapsLock");
-    if (displayName == QLatin1String("PgDn"))
-        return QStringLiteral("PgDown");
-    if (displayName == QLatin1String("Back"))
-        return QStringLiteral("Backspace");
-    return displayName;
+    static const QHash<QString, QString> names = {
+        { QStringLiteral("Enter2"), QStringLiteral("Enter") },
+        { QStringLiteral("Enter"), QStringLiteral("Return") },
+        { QStringLiteral("Cap"), QStringLiteral("CapsLock") },
+        { QStringLiteral("PgDn"), QStringLiteral("PgDown") },
+        { QStringLiteral("Back"), QStringLiteral("Backspace") },
+    };
+    return names.value(displayName, displayName);
 }
 
 QString withoutOuterSpaces(const QString &part)
