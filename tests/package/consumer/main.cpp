@@ -1,21 +1,30 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
+// Uses the installed package the way a host does: one include, the library's classes and
+// the core library's globals.
 #include <TarnUILib/TarnUILib.h>
 
 #include <QApplication>
 #include <QTextStream>
-#include <QWidget>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     gScale = 1.5;
     setWinDpiScale(1.3);
-    QWidget parent;
-    QWidget child(&parent);
+    TarnInterface facade;
+    TarnInterface::mInstance = &facade;
+
+    TarnBaseDialog dialog(nullptr, QStringLiteral("consumer"), 1);
+    TarnIpAddrEdit address(&dialog);
+    address.setText(QStringLiteral("10.0.2.15"));
+    ShortCutEdit edit(&dialog, QString());
+    edit.setIndex(ShortCutsManager::Screenshot);
+
     const bool ok =
         adjusteResourcePath(QStringLiteral(":/logo.png")) == QLatin1String(":/1.5x/logo.png")
-        && getScaleFactor() == 1.25 && rootDialog(&child) == &parent
-        && ShortCutsManager::ActionCount == 11;
+        && getScaleFactor() == 1.25 && rootDialog(&edit) == &dialog && address.isIpValid()
+        && edit.complementText(QStringLiteral("Ctrl+Return")) == QLatin1String("Ctrl + Enter");
     QTextStream(stdout) << (ok ? "consumer ok" : "consumer FAILED") << '\n';
+    delete ShortCutsManager::_instance;
     return ok ? 0 : 1;
 }
