@@ -5,84 +5,59 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include <map>
-#include <memory>
-
 namespace {
 
-const QSize ControlSize(120, 30);
 const QPoint Middle(60, 15);
-// Global point over no window at all.
-const QPoint Nowhere(10, 10);
+const QPoint Nowhere(10, 10); // over no window
 
-struct HoverControl
-{
-    QWidget *widget;
-    std::unique_ptr<QSignalSpy> spy;
-};
-
+// A window with the 120x30 control at (50, 50) and, stacked above it, a sibling covering the
+// control's bottom-right corner and beyond, so the pointer can leave the control while it
+// is still within the control's rectangle.
 template<class Control>
-HoverControl makeControl(QWidget *parent)
+struct Scene
 {
-    auto *control = new Control(parent);
-    return { control, std::make_unique<QSignalSpy>(control, &Control::sigMouseHoverEnterChanged) };
-}
-
-HoverControl createControl(const QByteArray &className, QWidget *parent)
-{
-    static const std::map<QByteArray, HoverControl (*)(QWidget *)> factories {
-        { "TarnComboBox", &makeControl<TarnComboBox> },
-        { "TarnLineEdit", &makeControl<TarnLineEdit> },
-        { "TarnCheckBox", &makeControl<TarnCheckBox> },
-        { "TarnLabel", &makeControl<TarnLabel> },
-        { "TarnPushButton", &makeControl<TarnPushButton> },
-    };
-    return factories.at(className)(parent);
-}
-
-QPolygon path(std::initializer_list<QPoint> points)
-{
-    return QPolygon(QVector<QPoint>(points));
-}
-
-QList<bool> emitted(const QSignalSpy &spy)
-{
-    QList<bool> values;
-    for (const QList<QVariant> &arguments : spy)
-        values << arguments.at(0).toBool();
-    return values;
-}
-
-// A window with the control at (50, 50) and, stacked above it, a sibling covering the
-// control's bottom-right corner from 10 pixels inside to 10 pixels outside, so the pointer
-// can leave the control while it is still within the control's rectangle.
-struct HoverScene
-{
-    explicit HoverScene(const QByteArray &className)
-        : control(createControl(className, &window))
+    Scene()
     {
         QCursor::setPos(Nowhere);
         window.setGeometry(100, 100, 300, 200);
-        control.widget->setGeometry(QRect(QPoint(50, 50), ControlSize));
-        const QPoint corner = control.widget->geometry().bottomRight();
-        overlay->setGeometry(QRect(corner - QPoint(9, 9), corner + QPoint(11, 11)));
+        control->setGeometry(50, 50, 120, 30);
+        cover->setGeometry(160, 70, 20, 20);
         window.show();
     }
     void pointAt(QPoint local)
     {
-        QCursor::setPos(control.widget->mapToGlobal(local));
+        QCursor::setPos(control->mapToGlobal(local));
         QCoreApplication::processEvents();
+    }
+    QList<bool> emitted() const
+    {
+        QList<bool> values;
+        for (const QList<QVariant> &arguments : spy)
+            values << arguments.at(0).toBool();
+        return values;
     }
 
     QWidget window;
-    HoverControl control;
-    QWidget *overlay = new QWidget(&window);
+    Control *control = new Control(&window);
+    QWidget *cover = new QWidget(&window);
+    QSignalSpy spy { control, &Control::sigMouseHoverEnterChanged };
 };
 
-const QByteArray HoverClasses[] = { "TarnComboBox", "TarnLineEdit", "TarnCheckBox", "TarnLabel",
-                                    "TarnPushButton" };
+template<class Control>
+void checkSignalsAlong(const QPolygon &path, const QList<bool> &expected)
+{
+    Scene<Control> scene;
+    QVERIFY(QTest::qWaitForWindowExposed(&scene.window));
+    for (const QPoint &point : path)
+        scene.pointAt(point);
+    QTRY_COMPARE(scene.emitted(), expected);
+}
+
+using PathCheck = void (*)(const QPolygon &, const QList<bool> &);
 
 } // namespace
+
+Q_DECLARE_METATYPE(PathCheck)
 
 class TestTarnHoverControls : public QObject
 {
@@ -96,52 +71,49 @@ private Q_SLOTS:
 
 void TestTarnHoverControls::leaveReportsOnlyWithPointerOutside_data()
 {
-    QTest::addColumn<QByteArray>("className");
-    QTest::addColumn<QPolygon>("pointerPath");
+    QTest::addColumn<PathCheck>("check");
+    QTest::addColumn<QPolygon>("path");
     QTest::addColumn<QList<bool>>("expected");
 
-    const int w = ControlSize.width();
-    const int h = ControlSize.height();
     const struct
     {
         const char *name;
-        QPolygon pointerPath;
+        QVector<QPoint> path;
         QList<bool> expected;
     } cases[] = {
-        { "out past right edge", path({ Middle, { w, 15 } }), { true, false } },
-        { "out past left edge", path({ Middle, { -1, 15 } }), { true, false } },
-        { "out past top edge", path({ Middle, { 60, -1 } }), { true, false } },
-        { "out of the window", path({ Middle, { -140, -140 } }), { true, false } },
-        { "moves inside only", path({ Middle, { 0, 0 }, { 100, 5 } }), { true } },
-        { "covered last pixel", path({ Middle, { w - 1, h - 1 } }), { true } },
-        { "covered last column", path({ Middle, { w - 1, h - 5 } }), { true } },
-        { "covered last row", path({ Middle, { w - 5, h - 1 } }), { true } },
-        { "covered column after last", path({ Middle, { w, h - 1 } }), { true, false } },
-        { "covered row after last", path({ Middle, { w - 1, h } }), { true, false } },
-        { "back from cover enters twice",
-          path({ Middle, { w - 1, h - 1 }, Middle }),
-          { true, true } },
-        { "first over cover, then in", path({ { w - 1, h - 1 }, Middle }), { true } },
+        { "out past right edge", { Middle, { 120, 15 } }, { true, false } },
+        { "out past left edge", { Middle, { -1, 15 } }, { true, false } },
+        { "out past top edge", { Middle, { 60, -1 } }, { true, false } },
+        { "out of the window", { Middle, { -140, -140 } }, { true, false } },
+        { "moves inside only", { Middle, { 0, 0 }, { 100, 5 } }, { true } },
+        { "covered last pixel", { Middle, { 119, 29 } }, { true } },
+        { "covered last column", { Middle, { 119, 25 } }, { true } },
+        { "covered last row", { Middle, { 115, 29 } }, { true } },
+        { "covered column after last", { Middle, { 120, 29 } }, { true, false } },
+        { "covered row after last", { Middle, { 119, 30 } }, { true, false } },
+        { "back from cover enters twice", { Middle, { 119, 29 }, Middle }, { true, true } },
+        { "first over cover, then in", { { 119, 29 }, Middle }, { true } },
     };
-    for (const QByteArray &className : HoverClasses) {
+    const std::pair<const char *, PathCheck> controls[] = {
+        { "TarnComboBox", &checkSignalsAlong<TarnComboBox> },
+        { "TarnLineEdit", &checkSignalsAlong<TarnLineEdit> },
+        { "TarnCheckBox", &checkSignalsAlong<TarnCheckBox> },
+        { "TarnLabel", &checkSignalsAlong<TarnLabel> },
+        { "TarnPushButton", &checkSignalsAlong<TarnPushButton> },
+    };
+    for (const auto &control : controls) {
         for (const auto &row : cases)
-            QTest::addRow("%s: %s", className.constData(), row.name)
-                << className << row.pointerPath << row.expected;
+            QTest::addRow("%s: %s", control.first, row.name)
+                << control.second << QPolygon(row.path) << row.expected;
     }
 }
 
 void TestTarnHoverControls::leaveReportsOnlyWithPointerOutside()
 {
-    QFETCH(QByteArray, className);
-    QFETCH(QPolygon, pointerPath);
+    QFETCH(PathCheck, check);
+    QFETCH(QPolygon, path);
     QFETCH(QList<bool>, expected);
-
-    HoverScene scene(className);
-    QVERIFY(QTest::qWaitForWindowExposed(&scene.window));
-    QCOMPARE(scene.control.widget->metaObject()->className(), className.constData());
-    for (const QPoint &point : pointerPath)
-        scene.pointAt(point);
-    QTRY_COMPARE(emitted(*scene.control.spy), expected);
+    check(path, expected);
 }
 
 void TestTarnHoverControls::comboPopupCloseReportsOnlyWithPointerAway_data()
@@ -161,21 +133,20 @@ void TestTarnHoverControls::comboPopupCloseReportsOnlyWithPointerAway()
     QFETCH(QPoint, closeAt);
     QFETCH(int, falseCount);
 
-    HoverScene scene("TarnComboBox");
-    auto *combo = static_cast<TarnComboBox *>(scene.control.widget);
-    combo->addItems({ QStringLiteral("one"), QStringLiteral("two") });
+    Scene<TarnComboBox> scene;
+    scene.control->addItems({ QStringLiteral("one"), QStringLiteral("two") });
     QVERIFY(QTest::qWaitForWindowExposed(&scene.window));
     scene.pointAt(Middle);
-    QTest::mouseClick(combo, Qt::LeftButton);
-    QWidget *popup = combo->view()->window();
+    QTest::mouseClick(scene.control, Qt::LeftButton);
+    QWidget *popup = scene.control->view()->window();
     QTRY_VERIFY(popup->isVisible());
 
     scene.pointAt(closeAt);
-    scene.control.spy->clear();
-    const QPoint global = combo->mapToGlobal(closeAt);
+    scene.spy.clear();
+    const QPoint global = scene.control->mapToGlobal(closeAt);
     QTest::mouseClick(popup, Qt::LeftButton, {}, popup->mapFromGlobal(global));
     QTRY_VERIFY(!popup->isVisible());
-    QCOMPARE(emitted(*scene.control.spy).count(false), falseCount);
+    QCOMPARE(scene.emitted().count(false), falseCount);
 }
 
 QTEST_MAIN(TestTarnHoverControls)
