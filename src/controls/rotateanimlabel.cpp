@@ -35,6 +35,7 @@ void RotateAnimLabel::timerEvent(QTimerEvent *event)
 
 void RotateAnimLabel::paintEvent(QPaintEvent *)
 {
+    // Nothing to draw for a path that named no image; scaling it would only warn.
     if (m_pixmap.isNull())
         return;
     QPainter painter(this);
