@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need, when any is missing.
+# Installs the Debian packages the build and the tests need, and any given as arguments,
+# when one is missing.
 set -euo pipefail
 
-packages=(build-essential cmake qtbase5-dev qttools5-dev qttools5-dev-tools xvfb xauth)
+packages=(build-essential cmake qtbase5-dev "$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,0 +1,186 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
+#include "gallerywindow.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+// Sizes are given at scale 1.0, like the library's own.
+int scaled(int base)
+{
+    return static_cast<int>(base * gScale);
+}
+
+QGroupBox *section(const QString &title, QLayout *layout)
+{
+    auto *box = new QGroupBox(title);
+    box->setLayout(layout);
+    return box;
+}
+
+template<typename Control>
+Control *hoverControl(QHBoxLayout *row, GalleryWindow *window,
+                      void (GalleryWindow::*report)(const QString &))
+{
+    auto *control = new Control(nullptr);
+    row->addWidget(control);
+    const QString name = QLatin1String(control->metaObject()->className());
+    QObject::connect(control, &Control::sigMouseHoverEnterChanged, window, [=](bool entered) {
+        (window->*report)(name + (entered ? QLatin1String(" entered") : QLatin1String(" left")));
+    });
+    return control;
+}
+} // namespace
+
+GalleryWindow::GalleryWindow(TarnInterface *facade)
+    : TarnBaseDialog(nullptr, QStringLiteral("TarnUILib gallery"), 1)
+    , m_facade(facade)
+{
+    setFrameIcon(adjusteResourcePath(QStringLiteral(":/logo.png")), 4);
+    setWindowResizeEnabled(true);
+    m_maximizeEnabled = true;
+    m_minimizeButton->show();
+    m_maximizeButton->show();
+    m_minimizeButton->setText(QStringLiteral("–"));
+    m_maximizeButton->setText(QStringLiteral("□"));
+    m_restoreButton->setText(QStringLiteral("❐"));
+    m_closeButton->setText(QStringLiteral("✕"));
+    setMinimumSize(scaled(560), scaled(480));
+
+    m_status = new QLabel(tr("Move the pointer over the controls."));
+    m_status->setObjectName(QStringLiteral("TarnLabelText_Regular_12"));
+    auto *layout = new QVBoxLayout(m_contentWidget);
+    layout->setContentsMargins(16, 16, 16, 16);
+    layout->addWidget(buildHoverControls());
+    layout->addWidget(buildViews());
+    layout->addWidget(buildAddressEditor());
+    layout->addWidget(buildActions());
+    layout->addStretch(1);
+    layout->addWidget(m_status);
+
+    if (!ShortCutsManager::_instance)
+        ShortCutsManager::_instance = new ShortCutsManager;
+    connect(ShortCutsManager::_instance, &ShortCutsManager::shortCutsApplied, this,
+            &GalleryWindow::applyShortcuts);
+    applyShortcuts();
+}
+
+QWidget *GalleryWindow::buildHoverControls()
+{
+    auto *row = new QHBoxLayout;
+    hoverControl<TarnComboBox>(row, this, &GalleryWindow::report)
+        ->addItems({ tr("Pixel 7"), tr("Tablet"), tr("Phone") });
+    hoverControl<TarnLineEdit>(row, this, &GalleryWindow::report)->setPlaceholderText(tr("Name"));
+    hoverControl<TarnCheckBox>(row, this, &GalleryWindow::report)->setText(tr("Root"));
+    hoverControl<TarnLabel>(row, this, &GalleryWindow::report)->setText(tr("A label"));
+    hoverControl<TarnPushButton>(row, this, &GalleryWindow::report)->setText(tr("Button"));
+    return section(tr("Hover-signalling controls"), row);
+}
+
+QWidget *GalleryWindow::buildViews()
+{
+    auto *row = new QHBoxLayout;
+    auto *list = new AutoHideScrollListWidget(nullptr);
+    for (int i = 1; i <= 40; ++i)
+        list->addItem(tr("Instance %1").arg(i));
+    list->setFixedHeight(scaled(90));
+    row->addWidget(list, 1);
+    auto *spinner =
+        new RotateAnimLabel(adjusteResourcePath(QStringLiteral(":/loading.png")), nullptr);
+    spinner->setFixedSize(scaled(40), scaled(40));
+    spinner->startAnimation(80);
+    row->addWidget(spinner);
+    return section(tr("Auto-hide scroll bar and rotating label"), row);
+}
+
+QWidget *GalleryWindow::buildAddressEditor()
+{
+    auto *row = new QHBoxLayout;
+    auto *address = new TarnIpAddrEdit(nullptr);
+    address->setText(QStringLiteral("192.168.1.20"));
+    auto *check = new QPushButton(tr("Check"));
+    connect(check, &QPushButton::clicked, this, [this, address] {
+        report(address->isIpValid() ? tr("%1 is a valid address").arg(address->text())
+                                    : tr("%1 is not a valid address").arg(address->text()));
+    });
+    row->addWidget(address, 1);
+    row->addWidget(check);
+    return section(tr("IPv4 address"), row);
+}
+
+QWidget *GalleryWindow::buildActions()
+{
+    auto *row = new QHBoxLayout;
+    auto *message = new QPushButton(tr("Message box…"));
+    auto *shortcuts = new QPushButton(tr("Shortcut settings…"));
+    auto *onTop = new QCheckBox(tr("Stay on top"));
+    connect(message, &QPushButton::clicked, this, &GalleryWindow::showMessageBox);
+    connect(shortcuts, &QPushButton::clicked, this, &GalleryWindow::showShortcutSettings);
+    connect(onTop, &QCheckBox::toggled, this, &TarnBaseDialog::setStaysOnTop);
+    row->addWidget(message);
+    row->addWidget(shortcuts);
+    row->addStretch(1);
+    row->addWidget(onTop);
+    return section(tr("Dialogs"), row);
+}
+
+void GalleryWindow::showMessageBox()
+{
+    TarnMsgBox box(adjusteResourcePath(QStringLiteral(":/logo.png")), tr("Tarn"),
+                   tr("Delete the instance \"Pixel 7\"?"), this);
+    box.setMessageIcon(adjusteResourcePath(QStringLiteral(":/warning.png")));
+    box.addLabel(tr("Its apps and data are removed as well."), false);
+    QCheckBox *keep = box.addCheckbox(tr("Keep the disk image"), true);
+    QPushButton *remove = box.addButton(tr("Delete"), true);
+    box.addButton(tr("Cancel"), false);
+    box.exec();
+    if (!box.clickedButton())
+        report(tr("Message box closed from its title bar"));
+    else
+        report(
+            box.clickedButton() == remove
+                ? tr("Deleted (disk image %1)").arg(keep->isChecked() ? tr("kept") : tr("removed"))
+                : tr("Cancelled"));
+}
+
+void GalleryWindow::showShortcutSettings()
+{
+    TarnBaseDialog dialog(this, tr("Shortcut settings"), 1);
+    dialog.setFrameIcon(adjusteResourcePath(QStringLiteral(":/logo.png")), 4);
+    auto *layout =
+        new QVBoxLayout(dialog.findChild<QWidget *>(QStringLiteral("frame-content-widget")));
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto *page = new ShortCuts(&dialog, m_facade);
+    layout->addWidget(page);
+    page->loadShortCuts();
+    dialog.center(this);
+    dialog.exec();
+}
+
+void GalleryWindow::applyShortcuts()
+{
+    qDeleteAll(m_shortcuts);
+    m_shortcuts.clear();
+    for (int i = 0; i < ShortCutsManager::ActionCount; ++i) {
+        const ShortCutsKey entry =
+            ShortCutsManager::_instance->getShortCutsKey(ShortCutsManager::ShortCutIndex(i));
+        if (!entry.enabled || entry.key.isEmpty())
+            continue;
+        auto *shortcut =
+            new QShortcut(QKeySequence::fromString(entry.key, QKeySequence::PortableText), this);
+        connect(shortcut, &QShortcut::activated, this,
+                [this, name = entry.name] { report(tr("Shortcut: %1").arg(name)); });
+        m_shortcuts.append(shortcut);
+    }
+}
+
+void GalleryWindow::report(const QString &text)
+{
+    m_status->setText(text);
+}
