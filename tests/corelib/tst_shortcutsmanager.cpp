@@ -30,7 +30,6 @@ private Q_SLOTS:
     void testConflictsFollowUnsavedUpdates();
     void testOwnKeyIsNoConflictForFocusedField();
     void testBadIndexIsRefused();
-    void testSeedSurvivesReload();
     void testCallRecordKeepsOrder();
 
 private:
@@ -218,21 +217,6 @@ void tst_ShortCutsManager::testBadIndexIsRefused()
     QVERIFY(!manager.checkConflicts(QStringLiteral("F1")));
 }
 
-void tst_ShortCutsManager::testSeedSurvivesReload()
-{
-    ShortCutsManager manager;
-    ShortCutsKey seeded;
-    seeded.key = QStringLiteral("Ctrl+Alt+Q");
-    seeded.keyStored = true;
-    manager.seedEntry(ShortCutsManager::Shake, seeded);
-    manager.loadShortCutsKey();
-    QCOMPARE(manager.getShortCutsKey(ShortCutsManager::Shake).key, QStringLiteral("Ctrl+Alt+Q"));
-    QVERIFY(manager.getShortCutsKey(ShortCutsManager::Shake).name.isEmpty());
-    manager.clearSeeds();
-    manager.loadShortCutsKey();
-    QCOMPARE(manager.getShortCutsKey(ShortCutsManager::Shake).configName, QStringLiteral("Shake"));
-}
-
 void tst_ShortCutsManager::testCallRecordKeepsOrder()
 {
     ShortCutsManager manager;
@@ -254,8 +238,6 @@ void tst_ShortCutsManager::testCallRecordKeepsOrder()
         QStringLiteral("updateShortCutKey()"),
     };
     QCOMPARE(manager.calls(), expected);
-    manager.clearCalls();
-    QVERIFY(manager.calls().isEmpty());
 }
 
 QTEST_MAIN(tst_ShortCutsManager)
