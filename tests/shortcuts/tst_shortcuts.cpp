@@ -91,8 +91,8 @@ class TestShortCuts : public QObject
     TarnInterface m_iface;
     QScopedPointer<QWidget> m_window;
 
-    // A loaded page built at the given scale in a new shown window, which replaces the
-    // last one.
+    // A loaded page built at the given scale in a new shown window; the last window, kept
+    // until then, is deleted.
     ShortCuts &openPage(double scale = 1.0)
     {
         gScale = scale;
@@ -108,11 +108,7 @@ private Q_SLOTS:
 
     void init() { QFile::remove(m_dir.filePath(QStringLiteral("tarn.ini"))); }
 
-    void cleanup()
-    {
-        m_window.reset();
-        delete std::exchange(Manager::_instance, nullptr);
-    }
+    void cleanup() { delete std::exchange(Manager::_instance, nullptr); }
 
     // press: a key code with its modifier flags; field: the capture field's object name.
     // The display text goes back to the compact one even with spaces added around it.
