@@ -22,6 +22,13 @@ QVariant legacyValue(const char *name)
         return {};
     return settings.value(QLatin1String("Legacy/") + QLatin1String(name));
 }
+
+// A shortcut the older settings never mention was switched on, as on a fresh install.
+bool legacyEnabled(const char *name)
+{
+    const QVariant value = legacyValue(name);
+    return !value.isValid() || value.toBool();
+}
 } // namespace
 
 const char *TarnInterface::legacyKey(const char *name)
@@ -38,7 +45,7 @@ const char *TarnInterface::legacyKey(const char *name)
 
 bool TarnInterface::getShortCutsBossKey()
 {
-    return legacyValue("BossKey").toBool();
+    return legacyEnabled("BossKey");
 }
 const char *TarnInterface::getShortCutsBossKeyEdit()
 {
@@ -46,7 +53,7 @@ const char *TarnInterface::getShortCutsBossKeyEdit()
 }
 bool TarnInterface::getShortCutsKeyMap()
 {
-    return legacyValue("KeyMap").toBool();
+    return legacyEnabled("KeyMap");
 }
 const char *TarnInterface::getShortCutsKeyMapEdit()
 {
@@ -54,7 +61,7 @@ const char *TarnInterface::getShortCutsKeyMapEdit()
 }
 bool TarnInterface::getShortCutsZoomIn()
 {
-    return legacyValue("ZoomIn").toBool();
+    return legacyEnabled("ZoomIn");
 }
 const char *TarnInterface::getShortCutsZoomInEdit()
 {
@@ -62,7 +69,7 @@ const char *TarnInterface::getShortCutsZoomInEdit()
 }
 bool TarnInterface::getShortCutsZoomOut()
 {
-    return legacyValue("ZoomOut").toBool();
+    return legacyEnabled("ZoomOut");
 }
 const char *TarnInterface::getShortCutsZoomOutEdit()
 {
@@ -70,7 +77,7 @@ const char *TarnInterface::getShortCutsZoomOutEdit()
 }
 bool TarnInterface::getShortCutsHomeKey()
 {
-    return legacyValue("HomeKey").toBool();
+    return legacyEnabled("HomeKey");
 }
 const char *TarnInterface::getShortCutsHomeKeyEdit()
 {
@@ -78,7 +85,7 @@ const char *TarnInterface::getShortCutsHomeKeyEdit()
 }
 bool TarnInterface::getShortCutsShake()
 {
-    return legacyValue("Shake").toBool();
+    return legacyEnabled("Shake");
 }
 const char *TarnInterface::getShortCutsShakeEdit()
 {
@@ -86,7 +93,7 @@ const char *TarnInterface::getShortCutsShakeEdit()
 }
 bool TarnInterface::getShortCutsScreenshot()
 {
-    return legacyValue("Screenshot").toBool();
+    return legacyEnabled("Screenshot");
 }
 const char *TarnInterface::getShortCutsScreenshotEdit()
 {

@@ -25,7 +25,8 @@ public:
 
     // Shortcut settings of the older format, read from the "Legacy" group of the
     // settings file. The key texts are UTF-8, null when the file holds none; a pointer
-    // stays valid until the next call of the same getter.
+    // stays valid until the next call of the same getter. An enabled flag the file does
+    // not hold reads true.
     bool getShortCutsBossKey();
     const char *getShortCutsBossKeyEdit();
     bool getShortCutsKeyMap();

@@ -92,14 +92,14 @@ void tst_TarnInterface::testLegacyGetters()
     QFETCH(BoolGetter, enabledGetter);
     QFETCH(KeyGetter, keyGetter);
     TarnInterface facade;
-    QVERIFY(!(facade.*enabledGetter)());
+    QVERIFY((facade.*enabledGetter)());
     QCOMPARE((facade.*keyGetter)(), nullptr);
     {
         QSettings settings(tarnConfigPath(), QSettings::IniFormat);
-        settings.setValue(QStringLiteral("Legacy/") + name, true);
+        settings.setValue(QStringLiteral("Legacy/") + name, false);
         settings.setValue(QStringLiteral("Legacy/%1Edit").arg(name), QStringLiteral("Ctrl+Ä"));
     }
-    QVERIFY((facade.*enabledGetter)());
+    QVERIFY(!(facade.*enabledGetter)());
     QCOMPARE(QString::fromUtf8((facade.*keyGetter)()), QStringLiteral("Ctrl+Ä"));
 }
 
@@ -107,7 +107,7 @@ void tst_TarnInterface::testLegacyGettersWithoutFile()
 {
     setTarnConfigPath(m_dir.filePath(QStringLiteral("missing/none.ini")));
     TarnInterface facade;
-    QVERIFY(!facade.getShortCutsShake());
+    QVERIFY(facade.getShortCutsShake());
     QCOMPARE(facade.getShortCutsShakeEdit(), nullptr);
 }
 
