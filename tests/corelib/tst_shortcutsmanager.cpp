@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QSettings>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
@@ -30,7 +29,6 @@ private Q_SLOTS:
     void testConflictsFollowUnsavedUpdates();
     void testOwnKeyIsNoConflictForFocusedField();
     void testBadIndexIsRefused();
-    void testCallRecordKeepsOrder();
 
 private:
     QString writeConfig(const QByteArray &contents);
@@ -215,29 +213,6 @@ void tst_ShortCutsManager::testBadIndexIsRefused()
     manager.saveConfig(bad);
     QVERIFY(!QFile::exists(tarnConfigPath()));
     QVERIFY(!manager.checkConflicts(QStringLiteral("F1")));
-}
-
-void tst_ShortCutsManager::testCallRecordKeepsOrder()
-{
-    ShortCutsManager manager;
-    QVERIFY(manager.calls().isEmpty());
-    manager.loadShortCutsKey();
-    manager.getShortCutsKey(ShortCutsManager::BossKey);
-    manager.updateConfig(ShortCutsManager::Screenshot, true, QStringLiteral("Ctrl+P"));
-    manager.updateConfig(ShortCutsManager::BossKey, QStringLiteral("Alt + Q"));
-    manager.checkConflicts(QStringLiteral("F2"));
-    manager.saveConfig(ShortCutsManager::Screenshot);
-    manager.saveAllConfigs();
-    QSignalSpy applied(&manager, &ShortCutsManager::shortCutsApplied);
-    manager.updateShortCutKey();
-    QCOMPARE(applied.count(), 1);
-    const QStringList expected {
-        QStringLiteral("loadShortCutsKey()"),      QStringLiteral("updateConfig(7,true,Ctrl+P)"),
-        QStringLiteral("updateConfig(0,Alt + Q)"), QStringLiteral("checkConflicts(F2)"),
-        QStringLiteral("saveConfig(7)"),           QStringLiteral("saveAllConfigs()"),
-        QStringLiteral("updateShortCutKey()"),
-    };
-    QCOMPARE(manager.calls(), expected);
 }
 
 QTEST_MAIN(tst_ShortCutsManager)

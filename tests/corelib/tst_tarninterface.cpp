@@ -23,7 +23,6 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void testWinDpiScaleOverrideAndItsReset();
-    void testStayOnTopRecordsLastState();
     void testLegacyGetters_data();
     void testLegacyGetters();
     void testLegacyGettersWithoutFile();
@@ -54,17 +53,6 @@ void tst_TarnInterface::testWinDpiScaleOverrideAndItsReset()
     setWinDpiScale(std::numeric_limits<double>::quiet_NaN());
     QCOMPARE(winDpiScale(), screenScale);
     QCOMPARE(gScale, 1.0);
-}
-
-void tst_TarnInterface::testStayOnTopRecordsLastState()
-{
-    TarnInterface facade;
-    QVERIFY(!facade.vmStayOnTop());
-    facade.setVmStayOnTop(true);
-    QVERIFY(facade.vmStayOnTop());
-    facade.setVmStayOnTop(false);
-    QVERIFY(!facade.vmStayOnTop());
-    QCOMPARE(facade.vmStayOnTopCalls(), 2);
 }
 
 void tst_TarnInterface::testLegacyGetters_data()
