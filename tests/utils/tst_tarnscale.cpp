@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 #include "tarnlib.h"
 #include "tarnscale.h"
-#include "tarnscale_p.h"
 
 #include <QLocale>
 #include <QTest>
@@ -20,7 +19,6 @@ private Q_SLOTS:
     void testFontFactorRoundsHalvesUp();
     void testResourcePathWhateverTheLocale_data();
     void testResourcePathWhateverTheLocale();
-    void testScaledTruncatesTowardZero();
 };
 
 void tst_TarnScale::cleanup()
@@ -97,14 +95,6 @@ void tst_TarnScale::testResourcePathWhateverTheLocale()
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); // decimal comma
     gScale = scale;
     QCOMPARE(adjusteResourcePath(path), expected);
-}
-
-void tst_TarnScale::testScaledTruncatesTowardZero()
-{
-    gScale = 1.25;
-    QCOMPARE(TarnUI::scaled(30), 37);
-    gScale = 1.5;
-    QCOMPARE(TarnUI::scaled(-5), -7);
 }
 
 QTEST_MAIN(tst_TarnScale)
