@@ -159,6 +159,9 @@ void GalleryWindow::showShortcutSettings()
     auto *page = new ShortCuts(&dialog, m_facade);
     layout->addWidget(page);
     page->loadShortCuts();
+    // center() shows the dialog, and a dialog already shown would not become modal in exec().
+    dialog.setModal(true);
+    dialog.resize(scaled(760), scaled(440));
     dialog.center(this);
     dialog.exec();
 }

@@ -15,13 +15,15 @@ class GalleryWindow : public TarnBaseDialog
 public:
     explicit GalleryWindow(TarnInterface *facade);
 
+    // Both run modally and return when the dialog closes.
+    void showMessageBox();
+    void showShortcutSettings();
+
 private:
     QWidget *buildHoverControls();
     QWidget *buildViews();
     QWidget *buildAddressEditor();
     QWidget *buildActions();
-    void showMessageBox();
-    void showShortcutSettings();
     void applyShortcuts();
     void report(const QString &text);
 
