@@ -50,6 +50,8 @@ public:
     // The hit codes (10 to 17) for which the edges may be dragged.
     void setEnableDirection(QList<int> directions);
     // Shows the dialog centred over the dialog that is or holds widget, else on the screen.
+    // A dialog to be run with exec() afterwards needs setModal(true) first: exec() does not
+    // make an already visible dialog modal.
     void center(QWidget *widget);
     // The geometry after dragging edge code of start by (dx, dy), kept above the minimum size.
     QRect caculateWindowRect(int dx, int dy, int code, const QRect &start) const;
