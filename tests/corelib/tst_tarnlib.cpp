@@ -1,16 +1,27 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 #include "shortcutsmanager.h"
+#include "tarninterface.h"
 #include "tarnlib.h"
 
 #include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
 
-using Index = ShortCutsManager::ShortCutIndex;
+#include <limits>
 
-class tst_ShortCutsManager : public QObject
+using Index = ShortCutsManager::ShortCutIndex;
+using BoolGetter = bool (TarnInterface::*)();
+using KeyGetter = const char *(TarnInterface::*)();
+Q_DECLARE_METATYPE(BoolGetter)
+Q_DECLARE_METATYPE(KeyGetter)
+
+// The stand-in core library: scale, the facade's older settings, and the shortcut manager.
+
+class tst_TarnLib : public QObject
 {
     Q_OBJECT
 
@@ -28,26 +39,30 @@ private Q_SLOTS:
     void testConflicts();
     void testOwnKeyIsNoConflictForFocusedField();
     void testBadIndexIsRefused();
+    void testWinDpiScaleOverrideAndItsReset();
+    void testLegacyGetters_data();
+    void testLegacyGetters();
 
 private:
     QString writeConfig(const QByteArray &contents);
     QTemporaryDir m_dir;
 };
 
-void tst_ShortCutsManager::init()
+void tst_TarnLib::init()
 {
     QVERIFY(m_dir.isValid());
     setTarnConfigPath(m_dir.filePath(QStringLiteral("tarn.ini")));
 }
 
-void tst_ShortCutsManager::cleanup()
+void tst_TarnLib::cleanup()
 {
     QDir(m_dir.path()).removeRecursively();
     QDir().mkpath(m_dir.path());
     setTarnConfigPath(QString());
+    setWinDpiScale(std::numeric_limits<double>::quiet_NaN());
 }
 
-QString tst_ShortCutsManager::writeConfig(const QByteArray &contents)
+QString tst_TarnLib::writeConfig(const QByteArray &contents)
 {
     QFile file(tarnConfigPath());
     if (!file.open(QIODevice::WriteOnly))
@@ -56,7 +71,7 @@ QString tst_ShortCutsManager::writeConfig(const QByteArray &contents)
     return file.fileName();
 }
 
-void tst_ShortCutsManager::testDefaultKeysReadTheSameInBothFormsAndNeverCollide()
+void tst_TarnLib::testDefaultKeysReadTheSameInBothFormsAndNeverCollide()
 {
     // The names that the display and compact forms spell differently must not appear,
     // or a default shown unchanged would be misread after compaction.
@@ -76,7 +91,7 @@ void tst_ShortCutsManager::testDefaultKeysReadTheSameInBothFormsAndNeverCollide(
     QCOMPARE(keys.size(), ShortCutsManager::ActionCount);
 }
 
-void tst_ShortCutsManager::testCompactKey_data()
+void tst_TarnLib::testCompactKey_data()
 {
     QTest::addColumn<QString>("display");
     QTest::addColumn<QString>("compact");
@@ -92,14 +107,14 @@ void tst_ShortCutsManager::testCompactKey_data()
     QTest::newRow("empty") << QStringLiteral("") << "";
 }
 
-void tst_ShortCutsManager::testCompactKey()
+void tst_TarnLib::testCompactKey()
 {
     QFETCH(QString, display);
     QFETCH(QString, compact);
     QCOMPARE(ShortCutsManager::compactKey(display), compact);
 }
 
-void tst_ShortCutsManager::testSavedConfigReadByNewInstance()
+void tst_TarnLib::testSavedConfigReadByNewInstance()
 {
     {
         ShortCutsManager manager;
@@ -118,7 +133,7 @@ void tst_ShortCutsManager::testSavedConfigReadByNewInstance()
     QCOMPARE(reader.getShortCutsKey(ShortCutsManager::Menu).key, QStringLiteral("Return"));
 }
 
-void tst_ShortCutsManager::testSaveKeepsOtherGroupsAndLeavesNoTemporaryFile()
+void tst_TarnLib::testSaveKeepsOtherGroupsAndLeavesNoTemporaryFile()
 {
     QVERIFY(!writeConfig("[Legacy]\nShakeEdit=Ctrl+1\n").isEmpty());
     ShortCutsManager manager;
@@ -131,7 +146,7 @@ void tst_ShortCutsManager::testSaveKeepsOtherGroupsAndLeavesNoTemporaryFile()
     QCOMPARE(files, QStringList { QStringLiteral("tarn.ini") });
 }
 
-void tst_ShortCutsManager::testUnusableFileGivesDefaults_data()
+void tst_TarnLib::testUnusableFileGivesDefaults_data()
 {
     QTest::addColumn<QByteArray>("contents");
     QTest::addColumn<bool>("isFolder");
@@ -144,7 +159,7 @@ void tst_ShortCutsManager::testUnusableFileGivesDefaults_data()
     QTest::newRow("a folder in the way") << QByteArray() << true;
 }
 
-void tst_ShortCutsManager::testUnusableFileGivesDefaults()
+void tst_TarnLib::testUnusableFileGivesDefaults()
 {
     QFETCH(QByteArray, contents);
     QFETCH(bool, isFolder);
@@ -159,9 +174,12 @@ void tst_ShortCutsManager::testUnusableFileGivesDefaults()
     QVERIFY(!menu.enabledStored);
     QVERIFY(!menu.keyStored);
     manager.saveAllConfigs(); // must not crash either
+    TarnInterface facade; // nor do the older settings
+    QVERIFY(facade.getShortCutsShake());
+    QCOMPARE(facade.getShortCutsShakeEdit(), nullptr);
 }
 
-void tst_ShortCutsManager::testConflicts_data()
+void tst_TarnLib::testConflicts_data()
 {
     QTest::addColumn<QString>("display");
     QTest::addColumn<bool>("taken");
@@ -174,7 +192,7 @@ void tst_ShortCutsManager::testConflicts_data()
     QTest::newRow("keypad Enter stored") << "Enter2" << true;
 }
 
-void tst_ShortCutsManager::testConflicts()
+void tst_TarnLib::testConflicts()
 {
     QFETCH(QString, display);
     QFETCH(bool, taken);
@@ -184,7 +202,7 @@ void tst_ShortCutsManager::testConflicts()
     QCOMPARE(manager.checkConflicts(display), taken);
 }
 
-void tst_ShortCutsManager::testOwnKeyIsNoConflictForFocusedField()
+void tst_TarnLib::testOwnKeyIsNoConflictForFocusedField()
 {
     ShortCutsManager manager;
     QWindow field;
@@ -196,7 +214,7 @@ void tst_ShortCutsManager::testOwnKeyIsNoConflictForFocusedField()
     QVERIFY(manager.checkConflicts(QStringLiteral("Ctrl + Alt + M")));
 }
 
-void tst_ShortCutsManager::testBadIndexIsRefused()
+void tst_TarnLib::testBadIndexIsRefused()
 {
     ShortCutsManager manager;
     const Index bad = Index(ShortCutsManager::ActionCount);
@@ -209,5 +227,52 @@ void tst_ShortCutsManager::testBadIndexIsRefused()
     QVERIFY(!manager.checkConflicts(QStringLiteral("F1")));
 }
 
-QTEST_MAIN(tst_ShortCutsManager)
-#include "tst_shortcutsmanager.moc"
+void tst_TarnLib::testWinDpiScaleOverrideAndItsReset()
+{
+    const double screenScale = QGuiApplication::primaryScreen()->logicalDotsPerInch() / 96.0;
+    QCOMPARE(winDpiScale(), screenScale);
+    setWinDpiScale(1.5);
+    QCOMPARE(winDpiScale(), 1.5);
+    setWinDpiScale(std::numeric_limits<double>::quiet_NaN());
+    QCOMPARE(winDpiScale(), screenScale);
+    QCOMPARE(gScale, 1.0);
+}
+
+void tst_TarnLib::testLegacyGetters_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<BoolGetter>("enabledGetter");
+    QTest::addColumn<KeyGetter>("keyGetter");
+    // One row per getter pair; the names must match the settings keys exactly.
+#define LEGACY_ROW(name)                                                                           \
+    QTest::newRow(#name) << QStringLiteral(#name) << &TarnInterface::getShortCuts##name            \
+                         << &TarnInterface::getShortCuts##name##Edit
+    LEGACY_ROW(BossKey);
+    LEGACY_ROW(KeyMap);
+    LEGACY_ROW(ZoomIn);
+    LEGACY_ROW(ZoomOut);
+    LEGACY_ROW(HomeKey);
+    LEGACY_ROW(Shake);
+    LEGACY_ROW(Screenshot);
+#undef LEGACY_ROW
+}
+
+void tst_TarnLib::testLegacyGetters()
+{
+    QFETCH(QString, name);
+    QFETCH(BoolGetter, enabledGetter);
+    QFETCH(KeyGetter, keyGetter);
+    TarnInterface facade;
+    QVERIFY((facade.*enabledGetter)());
+    QCOMPARE((facade.*keyGetter)(), nullptr);
+    {
+        QSettings settings(tarnConfigPath(), QSettings::IniFormat);
+        settings.setValue(QStringLiteral("Legacy/") + name, false);
+        settings.setValue(QStringLiteral("Legacy/%1Edit").arg(name), QStringLiteral("Ctrl+Ä"));
+    }
+    QVERIFY(!(facade.*enabledGetter)());
+    QCOMPARE(QString::fromUtf8((facade.*keyGetter)()), QStringLiteral("Ctrl+Ä"));
+}
+
+QTEST_MAIN(tst_TarnLib)
+#include "tst_tarnlib.moc"
