@@ -60,8 +60,7 @@ void row(const char *name, Values... values)
     (QTest::newRow(name) << ... << values);
 }
 
-// Steps like "CA+P": press (- release) Key_P holding C Ctrl, A Alt, K keypad; R repeats; @L/@R
-// click.
+// Key script: "CA+P" presses P with Ctrl+Alt held, "-" releases; K keypad, R repeat; @L/@R click.
 void run(ShortCutEdit *edit, const QString &script)
 {
     for (const QString &step : script.split(' ')) {
