@@ -11,9 +11,6 @@
 namespace {
 using Manager = ShortCutsManager;
 
-// Row-list position of each action index: the left column from the top, then the right.
-constexpr int positionOf[] = { 0, 6, 1, 7, 2, 8, 3, 9, 4, 10, 5 };
-
 struct PageRow
 {
     QCheckBox *box;
@@ -21,18 +18,18 @@ struct PageRow
     ShortCutEdit *edit;
 };
 
-// An action's row, found through the layouts: position p is row p % 6 of column p / 6.
+// An action's row, found through the layouts: even indexes fill the left column from the
+// top, odd ones the right.
 PageRow pageRow(ShortCuts &page, int index)
 {
     const auto grid = [](QLayoutItem *item) {
         return qobject_cast<QGridLayout *>(item->layout());
     };
-    const int position = positionOf[index];
-    QGridLayout *column = grid(grid(page.layout()->itemAt(0))->itemAtPosition(0, position / 6));
-    QGridLayout *row = grid(column->itemAtPosition(position % 6, 0));
+    QGridLayout *column = grid(grid(page.layout()->itemAt(0))->itemAtPosition(0, index % 2));
+    QGridLayout *row = grid(column->itemAtPosition(index / 2, 0));
     return { qobject_cast<QCheckBox *>(row->itemAtPosition(0, 0)->widget()),
              qobject_cast<QLabel *>(row->itemAtPosition(0, 1)->widget()),
-             qobject_cast<ShortCutEdit *>(column->itemAtPosition(position % 6, 1)->widget()) };
+             qobject_cast<ShortCutEdit *>(column->itemAtPosition(index / 2, 1)->widget()) };
 }
 
 QPushButton *button(ShortCuts &page, const QString &text)
@@ -63,16 +60,14 @@ void row(const char *name, Values... values)
     (QTest::newRow(name) << ... << values);
 }
 
-// Steps: "+Q" presses Key_Q, "-Q" releases it, "@L" / "@R" click the left / right mouse
-// button. Letters before them say what is held, as the platform reports it: C Ctrl,
-// S Shift, A Alt, K keypad; R makes the press an auto-repeat.
+// Key script: "CA+P" presses P with Ctrl+Alt held, "-" releases; K keypad, R repeat; @L/@R click.
 void run(ShortCutEdit *edit, const QString &script)
 {
     for (const QString &step : script.split(' ')) {
         const int at = step.indexOf(QRegularExpression("[-+@]"));
         const QString held = step.left(at), name = step.mid(at + 1);
-        const int modifiers = held.contains('C') * Qt::CTRL | held.contains('S') * Qt::SHIFT
-            | held.contains('A') * Qt::ALT | held.contains('K') * Qt::KeypadModifier;
+        const int modifiers = held.contains('C') * Qt::CTRL | held.contains('A') * Qt::ALT
+            | held.contains('K') * Qt::KeypadModifier;
         const int key = QMetaEnum::fromType<Qt::Key>().keyToValue(qPrintable("Key_" + name));
         if (step[at] == '@')
             QTest::mouseClick(edit, name == "L" ? Qt::LeftButton : Qt::RightButton);
@@ -110,80 +105,63 @@ private Q_SLOTS:
 
     void cleanup() { delete std::exchange(Manager::_instance, nullptr); }
 
-    // press: a key code with its modifier flags; field: the capture field's object name.
-    // The display text goes back to the compact one even with spaces added around it.
+    // press: a key code with its modifier flags. The display text goes back to the compact
+    // one even with spaces added around it.
     void keyTexts_data()
     {
-        columns<int, QString, QString, QString>({ "press", "field", "compact", "display" });
+        columns<int, QString, QString>({ "press", "compact", "display" });
         const int C = Qt::CTRL, S = Qt::SHIFT, A = Qt::ALT, K = Qt::KeypadModifier;
-        row("ctrl q", C | Qt::Key_Q, "", "Ctrl+Q", "Ctrl + Q");
-        row("alt shift f5", A | S | Qt::Key_F5, "", "Shift+Alt+F5", "Shift + Alt + F5");
-        row("all three", S | A | C | Qt::Key_A, "", "Ctrl+Shift+Alt+A", "Ctrl + Shift + Alt + A");
-        row("main enter", int(Qt::Key_Return), "", "Return", "Enter");
-        row("keypad enter", K | Qt::Key_Enter, "", "Enter", "Enter2");
-        row("ctrl main enter", C | Qt::Key_Return, "", "Ctrl+Return", "Ctrl + Enter");
-        row("ctrl keypad enter", C | K | Qt::Key_Enter, "", "Ctrl+Enter", "Ctrl + Enter2");
-        row("caps lock", C | Qt::Key_CapsLock, "", "Ctrl+CapsLock", "Ctrl + Cap");
-        row("page down", int(Qt::Key_PageDown), "", "PgDown", "PgDn");
-        row("backspace", A | Qt::Key_Backspace, "", "Alt+Backspace", "Alt + Back");
-        row("ctrl alone: prefix only", C | Qt::Key_Control, "", "Ctrl+", "Ctrl + ");
-        row("backtab whole name", S | Qt::Key_Backtab, "", "Shift+Backtab", "Shift + Backtab");
-        row("inner space kept", C | Qt::Key_VolumeUp, "", "Ctrl+Volume Up", "Ctrl + Volume Up");
-        row("empty", 0, "", "", "");
-        row("boss bare key", int(Qt::Key_Q), "bosskey", "Alt+Q", "Alt + Q");
-        row("boss space", int(Qt::Key_Space), "bosskey", "Ctrl+Alt+Space", "Ctrl + Alt + Space");
-        row("boss ctrl space", C | Qt::Key_Space, "bosskey", "Ctrl+Space", "Ctrl + Space");
+        row("modifier order", S | A | C | Qt::Key_A, "Ctrl+Shift+Alt+A", "Ctrl + Shift + Alt + A");
+        row("main enter", int(Qt::Key_Return), "Return", "Enter");
+        row("keypad enter", C | K | Qt::Key_Enter, "Ctrl+Enter", "Ctrl + Enter2");
+        row("backtab whole name", S | Qt::Key_Backtab, "Shift+Backtab", "Shift + Backtab");
+        row("inner space kept", C | Qt::Key_VolumeUp, "Ctrl+Volume Up", "Ctrl + Volume Up");
+        row("empty", 0, "", "");
     }
 
     void keyTexts()
     {
         QFETCH(int, press);
-        QFETCH(QString, field);
         QFETCH(QString, compact);
         QFETCH(QString, display);
         const int key = press & ~Qt::KeyboardModifierMask;
-        QCOMPARE(TarnUI::composeKeyText(Qt::KeyboardModifiers(press - key), key, field), compact);
+        QCOMPARE(TarnUI::composeKeyText(Qt::KeyboardModifiers(press - key), key, ""), compact);
         QCOMPARE(TarnUI::displayKeyText(compact), display);
         QCOMPARE(TarnUI::compactKeyText("  " + display + ' '), compact);
     }
 
-    // Screenshot's field (7) called name, showing its previous text old as after a load. Nothing
-    // has the focus, so the manager counts every action, Back's Esc and Screenshot's Ctrl+Alt+P
-    // included. calls: what the manager is asked, %1 standing for the text shown after.
-    // A check never followed by an update is a refused capture, which opens the notice.
+    // Screenshot's field (index 7) with object name field, showing old as after a load. With
+    // no focus the manager counts every action, so Back's Esc and Ctrl+Alt+P are taken.
+    // calls: what the manager is asked, %1 standing for the text shown after. A check with
+    // no update after it is a refused capture, which must show the conflict notice.
     void capture_data()
     {
         columns<QString, QString, QString, QString, QString>(
-            { "name", "old", "steps", "after", "calls" });
-        const char *was = "Ctrl + Alt + P", *taken = "check(%1);update(7,%1)";
-        row("ctrl alone shows prefix", "", was, "+Control", "Ctrl + ", "");
-        row("meta alone", "", was, "+Meta", "Meta", taken);
-        row("keypad enter", "", was, "K+Enter", "Enter2", taken);
-        row("boss space", "bosskey", was, "+Space", "Ctrl + Alt + Space", taken);
-        row("auto repeat", "", was, "+F6 R+F6", "F6", "check(%1);update(7,%1);update(7,%1)");
-        row("same as shown: not checked", "", "F5", "+F5", "F5", "update(7,%1)");
-        row("shown, ctrl held: checked", "", "Ctrl + Q", "+Control C+Q", "Ctrl + Q", taken);
-        row("release while capturing", "", was, "+Control C-Control", "", "");
-        row("releases after capture", "", was, "+Control C+Q C-Q C-Control", "Ctrl + Q", taken);
+            { "field", "old", "steps", "after", "calls" });
+        const char *was = "Ctrl + Alt + P", *accepted = "check(%1);update(7,%1)";
+        row("meta alone", "", was, "+Meta", "Meta", accepted);
+        row("keypad enter", "", was, "K+Enter", "Enter2", accepted);
+        row("boss space", "bosskey", was, "+Space", "Ctrl + Alt + Space", accepted);
+        row("repeat of shown key: not checked", "", was, "+F6 R+F6", "F6",
+            "check(%1);update(7,%1);update(7,%1)");
+        row("release of a lone ctrl", "", was, "+Control C-Control", "", "");
         row("taken key refused", "", "F9", "+Escape", "F9", "check(Esc)");
         row("refused, empty previous", "", "", "+Control C+Alt CA+P", "", "check(Ctrl + Alt + P)");
-        row("click only selects", "", was, "@L", was, "");
-        row("right click only selects", "", was, "@R", was, "");
+        row("clicks only select", "", was, "@R @L", was, "");
     }
 
     void capture()
     {
-        QFETCH(QString, name);
+        QFETCH(QString, field);
         QFETCH(QString, old);
         QFETCH(QString, steps);
         QFETCH(QString, after);
         QFETCH(QString, calls);
-        QDialog dialog;
-        ShortCutEdit *edit = new ShortCutEdit(&dialog, old);
-        edit->setObjectName(name);
+        QWidget parent;
+        ShortCutEdit *edit = new ShortCutEdit(&parent, old);
+        edit->setObjectName(field);
         edit->setIndex(7);
         edit->setPreviousText(old);
-        QSignalSpy rejected(&dialog, &QDialog::rejected);
         QString notice;
         const bool refused = calls.startsWith("check") && !calls.contains("update");
         if (refused)
@@ -200,7 +178,6 @@ private Q_SLOTS:
         QCOMPARE(edit->selectedText(), after.endsWith(' ') ? QString() : after);
         QCOMPARE(Manager::_instance ? callLog() : QString(), calls.replace("%1", after));
         QCOMPARE(notice, refused ? "Tarn|   快捷键冲突   |确定/TarnSmallBtn" : "");
-        QCOMPARE(rejected.count(), 0);
     }
 
     // Edit height and minimum width, button bar height.
@@ -219,8 +196,6 @@ private Q_SLOTS:
         QStringList seen;
         for (int index = 0; index < 11; ++index) {
             const PageRow r = pageRow(page, index);
-            QCOMPARE(r.box->objectName() + r.label->objectName(),
-                     "TarnChkboxTarnLabelText_Regular_12");
             seen << r.edit->property("ShortCutIndex").toString() + r.label->text() + ':'
                     + r.edit->objectName();
         }
@@ -228,39 +203,35 @@ private Q_SLOTS:
                  "0老板键:bosskey 1映射开关: 2放大屏幕: 3缩小屏幕: 4切换全屏: 5返回桌面: 6摇一摇: "
                  "7截图: 8返回: 9最近应用: 10菜单:");
         const PageRow row = pageRow(page, Manager::RecentApps);
-        QCOMPARE(row.edit->styleSheet(), QStringLiteral("padding-left: 5px;\n height: 30px"));
         QCOMPARE(button(page, "保存")->objectName(), QStringLiteral("greenColor"));
         QCOMPARE((QList<int> { row.edit->maximumHeight(), row.edit->minimumWidth(),
                                page.findChild<QWidget *>("TarnButtonsWidget")->maximumHeight() }),
                  sizes);
     }
 
-    // entry: its enabled flag, key, and which of its two flags the settings file holds;
-    // given and written: the flag and key of the call and of what the manager is given
-    // before it saves, empty if nothing is written.
+    // Zoom out's entry, on and F2, with the flags the settings file holds (stored); the
+    // older settings handed over, off with givenKey; the update saved after, if any.
     void compatRestoreFlagCases_data()
     {
-        columns<QString, QString, QString>({ "entry", "given", "written" });
-        row("no flags: given key", "true,F2,", "false,Ctrl+F1", "false,Ctrl+F1");
-        row("no flags: entry key", "false,F2,", "true,", "true,F2");
-        row("no flags: default", "false,,", "true,", "true,F3");
-        row("enabled stored", "true,F2,enabled", "false,Ctrl+F1", "true,Ctrl+F1");
-        row("key stored", "false,F2,key", "true,Ctrl+F1", "true,F2");
-        row("both stored", "true,F2,enabled key", "false,Ctrl+F1", "");
+        columns<QString, QString, QString>({ "stored", "givenKey", "update" });
+        row("none: older key", "none", "Ctrl+F1", "update(3,false,Ctrl+F1)");
+        row("none, no older key: entry's", "none", "", "update(3,false,F2)");
+        row("enabled: entry's flag", "enabled", "Ctrl+F1", "update(3,true,Ctrl+F1)");
+        row("key: entry's key", "key", "Ctrl+F1", "update(3,false,F2)");
+        row("both: untouched", "enabled key", "Ctrl+F1", "");
     }
 
     void compatRestoreFlagCases()
     {
-        QFETCH(QString, entry);
-        QFETCH(QString, given);
-        QFETCH(QString, written);
+        QFETCH(QString, stored);
+        QFETCH(QString, givenKey);
+        QFETCH(QString, update);
         ShortCuts page(nullptr, &m_iface);
-        Manager::_instance->seedEntry(
-            Manager::ZoomOut,
-            { "Zoom out", "ZoomOut", "F3", entry.startsWith("true"), entry.section(',', 1, 1),
-              entry.section(',', 2).contains("enabled"), entry.section(',', 2).contains("key") });
-        page.compatRestoreConfig(Manager::ZoomOut, given.startsWith("true"), given.section(',', 1));
-        QCOMPARE(callLog(), written.isEmpty() ? written : "update(3," + written + ");save(3)");
+        Manager::_instance->seedEntry(Manager::ZoomOut,
+                                      { "Zoom out", "ZoomOut", "F3", true, "F2",
+                                        stored.contains("enabled"), stored.contains("key") });
+        page.compatRestoreConfig(Manager::ZoomOut, false, givenKey);
+        QCOMPARE(callLog(), update.isEmpty() ? update : update + ";save(3)");
     }
 
     void firstLoadMigratesSecondWritesNothing()
@@ -328,13 +299,10 @@ private Q_SLOTS:
     void capturedKeySurvivesRestart()
     {
         ShortCuts &page = openPage();
-        const PageRow shot = pageRow(page, Manager::Screenshot);
-        run(shot.edit, "@L CA+S CA-S");
+        run(pageRow(page, Manager::Screenshot).edit, "@L CA+S CA-S");
         QTest::mouseClick(button(page, "保存"), Qt::LeftButton);
         delete std::exchange(Manager::_instance, new Manager);
-        const PageRow again = pageRow(openPage(), Manager::Screenshot);
-        QCOMPARE(again.edit->text(), QStringLiteral("Ctrl + Alt + S"));
-        QVERIFY(again.box->isChecked());
+        QCOMPARE(pageRow(openPage(), Manager::Screenshot).edit->text(), "Ctrl + Alt + S");
     }
 };
 
