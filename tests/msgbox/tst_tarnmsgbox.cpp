@@ -54,8 +54,7 @@ private slots:
         QTest::addColumn<QString>("click"); // text of the button clicked; "close": the title bar's
         QTest::addColumn<bool>("leftOpen");
         QTest::addColumn<QString>("reported"); // text of clickedButton() afterwards
-        QTest::addColumn<bool>(
-            "setBeforeCallback"); // callback ran with clickedButton() already its own
+        QTest::addColumn<bool>("setBeforeCallback"); // the callback saw itself as clickedButton()
         QTest::newRow("second of several") << "Two" << false << "Two" << false;
         QTest::newRow("title-bar close") << "close" << false << "null" << false;
         QTest::newRow("callback") << "Callback" << true << "Callback" << true;
