@@ -55,21 +55,24 @@ TarnBaseDialog::TarnBaseDialog(QWidget *parent, const QString &title, int border
     m_titleItemsLayout->setSpacing(0);
     titleLayout->addLayout(m_titleItemsLayout, 0);
 
-    m_minimizeButton = createWindowButton("minimize-button", tr("最小化"));
-    m_titleItems.append(m_minimizeButton);
-    connect(m_minimizeButton, &QToolButton::clicked, this, &TarnBaseDialog::slotShowSmall);
-    m_minimizeButton->hide();
-    m_maximizeButton = createWindowButton("maximize-button", tr("最大化"));
-    m_titleItems.append(m_maximizeButton);
-    connect(m_maximizeButton, &QToolButton::clicked, this, &TarnBaseDialog::slotShowMaxRestore);
-    m_maximizeButton->hide();
-    m_restoreButton = createWindowButton("maximize-button", tr("还原"));
-    m_titleItems.append(m_restoreButton);
-    connect(m_restoreButton, &QToolButton::clicked, this, &TarnBaseDialog::slotShowMaxRestore);
-    m_restoreButton->hide();
-    m_closeButton = createWindowButton("close-button", tr("关闭"));
-    m_titleItems.append(m_closeButton);
-    connect(m_closeButton, &QToolButton::clicked, this, &QDialog::close);
+    // Each window button joins the title items as soon as it is made. The buttons have no
+    // parent yet, so only hide() may be called: show() would make a window of one.
+    const auto addWindowButton = [this](const char *name, const QString &text, auto slot,
+                                        bool hidden) {
+        QToolButton *button = createWindowButton(name, text);
+        m_titleItems.append(button);
+        connect(button, &QToolButton::clicked, this, slot);
+        if (hidden)
+            button->hide();
+        return button;
+    };
+    m_minimizeButton =
+        addWindowButton("minimize-button", tr("最小化"), &TarnBaseDialog::slotShowSmall, true);
+    m_maximizeButton =
+        addWindowButton("maximize-button", tr("最大化"), &TarnBaseDialog::slotShowMaxRestore, true);
+    m_restoreButton =
+        addWindowButton("maximize-button", tr("还原"), &TarnBaseDialog::slotShowMaxRestore, true);
+    m_closeButton = addWindowButton("close-button", tr("关闭"), &QDialog::close, false);
     layoutTitleItems();
 
     m_titleWidget = new TarnTitleWidget;
