@@ -24,15 +24,15 @@ QGroupBox *section(const QString &title, QLayout *layout)
     return box;
 }
 
+// A hover control in row that tells status when the pointer enters or leaves it.
 template<typename Control>
-Control *hoverControl(QHBoxLayout *row, GalleryWindow *window,
-                      void (GalleryWindow::*report)(const QString &))
+Control *hoverControl(QHBoxLayout *row, QLabel *status)
 {
     auto *control = new Control(nullptr);
     row->addWidget(control);
     const QString name = QLatin1String(control->metaObject()->className());
-    QObject::connect(control, &Control::sigMouseHoverEnterChanged, window, [=](bool entered) {
-        (window->*report)(name + (entered ? QLatin1String(" entered") : QLatin1String(" left")));
+    QObject::connect(control, &Control::sigMouseHoverEnterChanged, status, [=](bool entered) {
+        status->setText(name + (entered ? QLatin1String(" entered") : QLatin1String(" left")));
     });
     return control;
 }
@@ -74,12 +74,12 @@ GalleryWindow::GalleryWindow(TarnInterface *facade)
 QWidget *GalleryWindow::buildHoverControls()
 {
     auto *row = new QHBoxLayout;
-    hoverControl<TarnComboBox>(row, this, &GalleryWindow::report)
+    hoverControl<TarnComboBox>(row, m_status)
         ->addItems({ tr("Pixel 7"), tr("Tablet"), tr("Phone") });
-    hoverControl<TarnLineEdit>(row, this, &GalleryWindow::report)->setPlaceholderText(tr("Name"));
-    hoverControl<TarnCheckBox>(row, this, &GalleryWindow::report)->setText(tr("Root"));
-    hoverControl<TarnLabel>(row, this, &GalleryWindow::report)->setText(tr("A label"));
-    hoverControl<TarnPushButton>(row, this, &GalleryWindow::report)->setText(tr("Button"));
+    hoverControl<TarnLineEdit>(row, m_status)->setPlaceholderText(tr("Name"));
+    hoverControl<TarnCheckBox>(row, m_status)->setText(tr("Root"));
+    hoverControl<TarnLabel>(row, m_status)->setText(tr("A label"));
+    hoverControl<TarnPushButton>(row, m_status)->setText(tr("Button"));
     return section(tr("Hover-signalling controls"), row);
 }
 
