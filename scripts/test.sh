@@ -3,7 +3,10 @@
 # test in both builds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/bootstrap.sh
+# Linguist and Designer files, a virtual X display with a window manager and input tools,
+# valgrind, clang's fuzzing runtime, and the MinGW cross compiler with Wine.
+scripts/bootstrap.sh qttools5-dev qttools5-dev-tools xvfb xauth openbox xdotool x11-utils \
+  imagemagick valgrind clang libclang-rt-14-dev g++-mingw-w64-x86-64 wine64 fonts-noto-cjk
 
 jobs=$(nproc)
 run_suite() {
