@@ -55,6 +55,7 @@ struct MouseCase
     QPoint press, to = {}; // to null: a double click at press
     QRect result;
     QList<QVariantList> titleDrags = {};
+    int border = 2;
 };
 } // namespace
 
@@ -126,6 +127,17 @@ private slots:
         row("bottom-left, min width, 1.25", R { 1.25, 3, 16, { 999, 0 }, { 302, 100, 198, 301 } });
         row("bottom-right in", R { 1, 1, 17, { -10, -10 }, { 100, 100, 391, 291 } });
         row("code 18 at 1.25", R { 1.25, 0, 18, { 50, 50 }, { 0, 0, 204, 153 } });
+        // Travel at the ends of the int range: capped at the largest widget size.
+        const int most = std::numeric_limits<int>::max();
+        const int least = std::numeric_limits<int>::min();
+        row("right, int max", R { 1, 1, 11, { most, 0 }, { 100, 100, QWIDGETSIZE_MAX, 300 } });
+        row("top-left, int min",
+            R { 1,
+                1,
+                13,
+                { least, least },
+                { 500 - QWIDGETSIZE_MAX, 400 - QWIDGETSIZE_MAX, QWIDGETSIZE_MAX,
+                  QWIDGETSIZE_MAX } });
     }
 
     void windowRectKeepsOppositeEdgeAndMinimum()
@@ -174,12 +186,19 @@ private slots:
         row("maximised, by the title", M { true, { 200, 15 }, { 230, 35 }, { 0, 0, 800, 600 } });
         row("double click on y 30", M { false, { 200, 30 }, {}, { 0, 0, 800, 600 } });
         row("double click on y 31", M { false, { 200, 31 }, {}, { 100, 100, 400, 300 } });
+        // Border 3: the computed rectangle is 2 pixels under the minimum size.
+        row("left edge past the minimum: right edge stays",
+            M { false, { 1, 150 }, { 400, 150 }, { 300, 100, 200, 300 }, {}, 3 });
+        row("top edge past the minimum: bottom edge stays",
+            M { false, { 200, 0 }, { 200, 400 }, { 100, 250, 400, 150 }, {}, 3 });
+        row("top-left past the minimum: bottom-right stays",
+            M { false, { 1, 1 }, { 400, 400 }, { 300, 250, 200, 150 }, {}, 3 });
     }
 
     void dragsAndDoubleClicksHonourEdgesAndBand()
     {
         QFETCH(MouseCase, c);
-        Dialog dialog(2);
+        Dialog dialog(c.border);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         if (c.maximised) {
