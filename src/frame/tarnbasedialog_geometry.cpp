@@ -195,6 +195,10 @@ void TarnBaseDialog::mousePressEvent(QMouseEvent *event)
 void TarnBaseDialog::mouseMoveEvent(QMouseEvent *event)
 {
     setFrameCursor(winHitTest(event));
+    // Qt hands a release to the widget that had the press; when that widget was hidden in
+    // between (the title bar on entering full screen), the release never comes here.
+    if (!(event->buttons() & Qt::LeftButton))
+        mouseReleaseEvent(event);
     if (!m_leftPressed || m_maximized || m_fullScreen)
         return;
     if (m_direction == NoEdge && m_movable) {

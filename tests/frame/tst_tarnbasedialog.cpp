@@ -222,6 +222,29 @@ private slots:
         QCOMPARE(dialog.m_restoreButton->isVisible(), dialog.isMaximized());
     }
 
+    // Qt gives the release to the widget that had the press; when that one was hidden in
+    // between, the release never reaches the dialog, and the first move with the left
+    // button up ends the drag instead.
+    void moveWithLeftButtonUpEndsDragWhoseReleaseWasLost()
+    {
+        Dialog dialog(2);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        const QPoint edge(0, 150);
+        QMouseEvent press(QEvent::MouseButtonPress, edge, dialog.mapToGlobal(edge), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&dialog, &press);
+        const QPoint away(-50, 150);
+        QMouseEvent move(QEvent::MouseMove, away, dialog.mapToGlobal(away), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&dialog, &move);
+        QCOMPARE(dialog.geometry(), QRect(100, 100, 400, 300));
+        QMouseEvent moveAgain(QEvent::MouseMove, away, dialog.mapToGlobal(away), Qt::LeftButton,
+                              Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&dialog, &moveAgain);
+        QCOMPARE(dialog.geometry(), QRect(100, 100, 400, 300));
+    }
+
     void centreOverDialogOrScreen_data()
     {
         // The reference is a widget in a dialog at (100, 50) 300 x 200. One 800 x 600 screen.
