@@ -145,6 +145,8 @@ private Q_SLOTS:
         row("repeat of shown key: not checked", "", was, "+F6 R+F6", "F6",
             "check(%1);update(7,%1);update(7,%1)");
         row("release of a lone ctrl", "", was, "+Control C-Control", "", "");
+        row("nameless key: still capturing", "", was, "C+Control C+unknown", "Ctrl + ", "");
+        row("nameless key alone: nothing", "", was, "@L +unknown", was, "");
         row("taken key refused", "", "F9", "+Escape", "F9", "check(Esc)");
         row("refused, empty previous", "", "", "+Control C+Alt CA+P", "", "check(Ctrl + Alt + P)");
         row("clicks only select", "", was, "@R @L", was, "");
