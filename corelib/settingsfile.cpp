@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStringList>
 
 #include <algorithm>
 #include <cstring>
@@ -149,28 +150,42 @@ QString unescapedValue(const QByteArray &raw)
 // open or the line holds a NUL byte: such a line was not written by a settings writer.
 QByteArray withoutComment(const QByteArray &line, bool &ok)
 {
+    const int size = line.size();
+    const char *text = line.constData();
+    const char *end = static_cast<const char *>(std::memchr(text, ';', size));
+    if (!std::memchr(text, '"', size) && !std::memchr(text, '\\', size)) {
+        const QByteArray content = line.left(end ? int(end - text) : size);
+        ok = !content.contains('\0');
+        return ok ? content : QByteArray();
+    }
     bool quoted = false;
     int i = 0;
-    for (; i < line.size() && (quoted || line[i] != ';'); ++i) {
-        if (line[i] == '\\')
-            ++i;
-        else if (line[i] == '"')
+    for (; i < size && (quoted || text[i] != ';') && text[i]; ++i) {
+        if (text[i] == '\\')
+            i += i + 1 < size && text[i + 1];
+        else if (text[i] == '"')
             quoted = !quoted;
     }
-    ok = !quoted && !line.contains('\0');
+    ok = !quoted && (i == size || text[i] == ';');
     return ok ? line.left(i) : QByteArray();
 }
 
+// Flushed before commit(): Qt 5.15's QSaveFile::commit() ignores a flush that wrote
+// only part of the file (a full disk, a file size limit) and renames it into place.
 bool writeAtomically(const QString &path, const QByteArray &contents, QString *error)
 {
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size() && file.commit())
+    if (file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size() && file.flush()
+        && file.commit())
         return true;
     *error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
     return false;
 }
 } // namespace
 
+// Starts from what this process last read from or wrote to the same path and lays the
+// file's readable lines over it: what the file lost to damage is kept, what another
+// writer added is taken. A missing file is a fresh start.
 SettingsFile SettingsFile::load(const QString &path)
 {
     SettingsFile file;
@@ -180,31 +195,30 @@ SettingsFile SettingsFile::load(const QString &path)
         lastGood() = {};
         return file;
     }
+    if (lastGood().path == path)
+        file.parse(lastGood().contents);
     const bool isFile = QFileInfo(path).isFile();
     const bool readable = isFile && input.open(QIODevice::ReadOnly);
     file.m_original = readable ? input.readAll() : QByteArray();
+    const QString name = QDir::toNativeSeparators(path) + QLatin1String(": ");
     if (!readable || input.error() != QFileDevice::NoError) {
         file.m_status = Unreadable;
-        file.m_error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path),
-                                                    isFile ? input.errorString()
-                                                           : QStringLiteral("not a file"));
-        if (lastGood().path == path)
-            file.parse(lastGood().contents);
+        file.m_error = name + (isFile ? input.errorString() : QStringLiteral("not a file"));
         return file;
     }
-    const int malformed = file.parse(file.m_original);
-    file.m_status = malformed ? Malformed : Ok;
+    SettingsFile read;
+    const int malformed = read.parse(file.m_original);
+    const int missing = file.overlay(read);
+    QStringList problems;
     if (malformed)
-        file.m_error = QStringLiteral("%1: %2 line(s) could not be read")
-                           .arg(QDir::toNativeSeparators(path))
-                           .arg(malformed);
-    if (file.isEmpty() && lastGood().path == path) {
-        file.parse(lastGood().contents);
-        file.m_status = Malformed;
-        file.m_error = QStringLiteral("%1: holds no settings; keeping the ones read before")
-                           .arg(QDir::toNativeSeparators(path));
+        problems << QStringLiteral("%1 line(s) could not be read").arg(malformed);
+    if (missing)
+        problems << QStringLiteral("%1 setting(s) missing, kept as read before").arg(missing);
+    if (!problems.isEmpty()) {
+        file.m_status = Damaged;
+        file.m_error = name + problems.join(QLatin1String("; "));
+        file.m_keepOriginal = !file.m_original.isEmpty();
     }
-    file.m_keepOriginal = file.m_status == Malformed && !file.m_original.isEmpty();
     lastGood() = { path, file.serialized() };
     return file;
 }
@@ -214,13 +228,9 @@ int SettingsFile::parse(const QByteArray &data)
     m_groups.clear();
     int group = -1;
     int malformed = 0;
-    int start = 0;
-    while (start < data.size()) {
-        int end = start;
-        while (end < data.size() && data[end] != '\n' && data[end] != '\r')
-            ++end;
-        parseLine(data.mid(start, end - start).trimmed(), group, malformed);
-        start = end + 1;
+    for (const QByteArray &lines : data.split('\n')) {
+        for (const QByteArray &line : lines.split('\r'))
+            parseLine(line.trimmed(), group, malformed);
     }
     return malformed;
 }
@@ -250,15 +260,7 @@ void SettingsFile::parseLine(QByteArray line, int &group, int &malformed)
     }
     if (group < 0)
         group = groupIndex(QStringLiteral("General"));
-    const QString name = unescapedKey(key);
-    QVector<Entry> &entries = m_groups[group].entries;
-    auto found = std::find_if(entries.begin(), entries.end(),
-                              [&](const Entry &entry) { return entry.key == name; });
-    const QByteArray value = line.mid(equals + 1).trimmed();
-    if (found != entries.end())
-        found->value = value;
-    else
-        entries.append({ name, value });
+    setRawValue(m_groups[group].name, unescapedKey(key), line.mid(equals + 1).trimmed());
 }
 
 int SettingsFile::groupIndex(const QString &name)
@@ -271,35 +273,55 @@ int SettingsFile::groupIndex(const QString &name)
     return m_groups.size() - 1;
 }
 
-QString SettingsFile::value(const QString &group, const QString &key) const
+const QByteArray *SettingsFile::rawValue(const QString &group, const QString &key) const
 {
     for (const Group &g : m_groups) {
-        if (g.name != group)
-            continue;
         for (const Entry &entry : g.entries) {
-            if (entry.key != key)
-                continue;
-            const QString text = unescapedValue(entry.value);
-            if (text.startsWith(QLatin1String("@@")))
-                return text.mid(1);
-            return text.startsWith(QLatin1Char('@')) && text.endsWith(QLatin1Char(')')) ? QString()
-                                                                                        : text;
+            if (g.name == group && entry.key == key)
+                return &entry.value;
         }
     }
-    return {};
+    return nullptr;
+}
+
+void SettingsFile::setRawValue(const QString &group, const QString &key, const QByteArray &raw)
+{
+    QVector<Entry> &entries = m_groups[groupIndex(group)].entries;
+    for (Entry &entry : entries) {
+        if (entry.key == key) {
+            entry.value = raw;
+            return;
+        }
+    }
+    entries.append({ key, raw });
+}
+
+int SettingsFile::overlay(const SettingsFile &other)
+{
+    int missing = 0;
+    for (const Group &g : qAsConst(m_groups)) {
+        for (const Entry &entry : g.entries)
+            missing += !other.rawValue(g.name, entry.key);
+    }
+    for (const Group &g : other.m_groups) {
+        for (const Entry &entry : g.entries)
+            setRawValue(g.name, entry.key, entry.value);
+    }
+    return missing;
+}
+
+QString SettingsFile::value(const QString &group, const QString &key) const
+{
+    const QByteArray *raw = rawValue(group, key);
+    const QString text = raw ? unescapedValue(*raw) : QString();
+    if (text.startsWith(QLatin1String("@@")))
+        return text.mid(1);
+    return text.startsWith(QLatin1Char('@')) && text.endsWith(QLatin1Char(')')) ? QString() : text;
 }
 
 void SettingsFile::setValue(const QString &group, const QString &key, const QString &value)
 {
-    QVector<Entry> &entries = m_groups[groupIndex(group)].entries;
-    const QByteArray escaped = escapedValue(value);
-    for (Entry &entry : entries) {
-        if (entry.key == key) {
-            entry.value = escaped;
-            return;
-        }
-    }
-    entries.append({ key, escaped });
+    setRawValue(group, key, escapedValue(value));
 }
 
 bool SettingsFile::save(QString *error)
@@ -334,10 +356,4 @@ QByteArray SettingsFile::serialized() const
             contents += escapedKey(entry.key) + '=' + entry.value + '\n';
     }
     return contents;
-}
-
-bool SettingsFile::isEmpty() const
-{
-    return std::all_of(m_groups.begin(), m_groups.end(),
-                       [](const Group &group) { return group.entries.isEmpty(); });
 }

@@ -11,9 +11,9 @@
 // rather than through QSettings, which keeps an access or format error of a file for the
 // rest of the process and reads a whole file as empty because of one bad line.
 //
-// A line that cannot be parsed costs that line only. A file that exists but cannot be
-// read, or holds nothing readable, gives what this process last read from or wrote to
-// the same path, so a passing fault never turns the user's keys into defaults.
+// A line that cannot be parsed costs that line only. What a damaged or unreadable file
+// does not give is taken from what this process last read from or wrote to the same path,
+// so a passing fault never turns the user's keys into defaults.
 class SettingsFile
 {
 public:
@@ -21,7 +21,8 @@ public:
         Ok,
         Missing, // no file: nothing stored yet
         Unreadable, // exists but cannot be read; never written over
-        Malformed, // some lines could not be parsed; kept as <path>.bak before the next write
+        Damaged, // lines that could not be parsed, or settings gone since the last read;
+                 // the file is kept as <path>.bak before the next write
     };
 
     static SettingsFile load(const QString &path);
@@ -54,8 +55,11 @@ private:
     int parse(const QByteArray &data);
     void parseLine(QByteArray line, int &group, int &malformed);
     int groupIndex(const QString &name);
+    const QByteArray *rawValue(const QString &group, const QString &key) const;
+    void setRawValue(const QString &group, const QString &key, const QByteArray &raw);
+    // Takes every value of other; the result is how many of this file's own were not there.
+    int overlay(const SettingsFile &other);
     QByteArray serialized() const;
-    bool isEmpty() const;
 
     QString m_path;
     QVector<Group> m_groups;
