@@ -51,6 +51,8 @@ QByteArray escapedKey(const QString &key)
 
 QString unescapedKey(const QByteArray &key)
 {
+    if (!key.contains('%') && !key.contains('\\'))
+        return QString::fromLatin1(key);
     QString result;
     for (int i = 0; i < key.size();) {
         const char ch = key.at(i);
@@ -110,14 +112,14 @@ QByteArray escapedValue(const QString &value)
     return result;
 }
 
-// Reads the hex or octal digits of an escape from position i on.
-ushort escapeCode(const QByteArray &raw, int &i, int base)
+// The character of a hex or octal escape whose digits start at i; -1 when there are none.
+int escapeCode(const QByteArray &raw, int &i, int base)
 {
     int end = i;
     while (end < raw.size()
            && (base == 16 ? isHexDigit(raw[end]) : raw[end] >= '0' && raw[end] <= '7'))
         ++end;
-    const ushort code = ushort(raw.mid(i, end - i).toUInt(nullptr, base));
+    const int code = end > i ? int(ushort(raw.mid(i, end - i).toUInt(nullptr, base))) : -1;
     i = end;
     return code;
 }
@@ -131,17 +133,18 @@ QString unescapedValue(const QByteArray &raw)
         const char ch = raw[i++];
         if (ch == '"')
             continue;
-        if (ch != '\\' || i == raw.size()) {
+        if (ch != '\\') {
             result += QLatin1Char(ch);
             continue;
         }
-        const char next = raw[i++];
+        const char next = i < raw.size() ? raw[i++] : '\0';
+        const int code = next == 'x'     ? escapeCode(raw, i, 16)
+            : next >= '0' && next <= '7' ? escapeCode(raw, --i, 8)
+                                         : -1;
         if (const char *found = std::strchr(named, next); found && next)
             result += QLatin1Char(plain[found - named]);
-        else if (next == 'x')
-            result += QChar(escapeCode(raw, i, 16));
-        else if (next >= '0' && next <= '7')
-            result += QChar(escapeCode(raw, --i, 8));
+        else if (code >= 0)
+            result += QChar(code);
     }
     return result;
 }
@@ -226,6 +229,7 @@ SettingsFile SettingsFile::load(const QString &path)
 int SettingsFile::parse(const QByteArray &data)
 {
     m_groups.clear();
+    m_groupIndex.clear();
     int group = -1;
     int malformed = 0;
     for (const QByteArray &lines : data.split('\n')) {
@@ -265,35 +269,31 @@ void SettingsFile::parseLine(QByteArray line, int &group, int &malformed)
 
 int SettingsFile::groupIndex(const QString &name)
 {
-    const auto found = std::find_if(m_groups.begin(), m_groups.end(),
-                                    [&](const Group &group) { return group.name == name; });
-    if (found != m_groups.end())
-        return int(found - m_groups.begin());
-    m_groups.append({ name, {} });
+    const auto found = m_groupIndex.constFind(name);
+    if (found != m_groupIndex.constEnd())
+        return *found;
+    m_groups.append({ name, {}, {} });
+    m_groupIndex.insert(name, m_groups.size() - 1);
     return m_groups.size() - 1;
 }
 
 const QByteArray *SettingsFile::rawValue(const QString &group, const QString &key) const
 {
-    for (const Group &g : m_groups) {
-        for (const Entry &entry : g.entries) {
-            if (g.name == group && entry.key == key)
-                return &entry.value;
-        }
-    }
-    return nullptr;
+    const int g = m_groupIndex.value(group, -1);
+    const int entry = g < 0 ? -1 : m_groups[g].index.value(key, -1);
+    return entry < 0 ? nullptr : &m_groups[g].entries[entry].value;
 }
 
 void SettingsFile::setRawValue(const QString &group, const QString &key, const QByteArray &raw)
 {
-    QVector<Entry> &entries = m_groups[groupIndex(group)].entries;
-    for (Entry &entry : entries) {
-        if (entry.key == key) {
-            entry.value = raw;
-            return;
-        }
+    Group &g = m_groups[groupIndex(group)];
+    const int entry = g.index.value(key, -1);
+    if (entry >= 0) {
+        g.entries[entry].value = raw;
+        return;
     }
-    entries.append({ key, raw });
+    g.index.insert(key, g.entries.size());
+    g.entries.append({ key, raw });
 }
 
 int SettingsFile::overlay(const SettingsFile &other)

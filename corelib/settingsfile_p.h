@@ -3,6 +3,7 @@
 #define TARNLIB_SETTINGSFILE_P_H
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <QVector>
 
@@ -49,7 +50,8 @@ private:
     struct Group
     {
         QString name;
-        QVector<Entry> entries;
+        QVector<Entry> entries; // in file order
+        QHash<QString, int> index; // key to position in entries
     };
 
     int parse(const QByteArray &data);
@@ -63,6 +65,7 @@ private:
 
     QString m_path;
     QVector<Group> m_groups;
+    QHash<QString, int> m_groupIndex;
     QByteArray m_original;
     bool m_keepOriginal = false;
     Status m_status = Missing;
