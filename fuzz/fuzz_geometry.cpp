@@ -53,9 +53,9 @@ bool dragsBottom(int code)
     return code >= 15 && code <= 17;
 }
 
-// The documented rules, written out again in 64 bits for sizes and positions of any
-// magnitude: the candidate sizes, the minimum width and height, and the opposite edge kept.
-QRect expected(const Drag &d, int border, const QSize &minimum, qint64 *width, qint64 *height)
+// The documented rules, written out again in 64 bits for sizes of any magnitude: the
+// candidate sizes and the minimum width and height.
+void expectedSize(const Drag &d, int border, const QSize &minimum, qint64 *width, qint64 *height)
 {
     const qint64 w0 = qint64(d.start.right()) - d.start.left();
     const qint64 h0 = qint64(d.start.bottom()) - d.start.top();
@@ -77,11 +77,16 @@ QRect expected(const Drag &d, int border, const QSize &minimum, qint64 *width, q
         h = qint64(hMin);
     *width = w;
     *height = h;
-    if (!valid)
-        return QRect(0, 0, int(w), int(h));
-    const qint64 x = dragsLeft(d.code) ? d.start.right() - w + 1 : d.start.left();
-    const qint64 y = dragsTop(d.code) ? d.start.bottom() - h + 1 : d.start.top();
-    return QRect(int(x), int(y), int(w), int(h));
+}
+
+// For on-screen magnitudes: at that size, with the edge opposite the dragged one kept.
+QRect expectedRect(const Drag &d, int width, int height)
+{
+    if (d.code < 10 || d.code > 17)
+        return QRect(0, 0, width, height);
+    const int x = dragsLeft(d.code) ? d.start.right() - width + 1 : d.start.left();
+    const int y = dragsTop(d.code) ? d.start.bottom() - height + 1 : d.start.top();
+    return QRect(x, y, width, height);
 }
 
 // On-screen magnitudes, for which the result must be the documented one to the pixel.
@@ -121,7 +126,7 @@ void checkDrag(FuzzedDataProvider &data)
     const QRect rect = dialog->caculateWindowRect(d.dx, d.dy, d.code, d.start);
     qint64 width = 0;
     qint64 height = 0;
-    const QRect want = expected(d, dialog->m_borderWidth, minimum, &width, &height);
+    expectedSize(d, dialog->m_borderWidth, minimum, &width, &height);
     const QString detail = QStringLiteral("code %1 travel %2,%3 from %4,%5 to %6,%7")
                                .arg(d.code)
                                .arg(d.dx)
@@ -136,7 +141,8 @@ void checkDrag(FuzzedDataProvider &data)
     // A negative size (a border wider than half the minimum) becomes 0.
     const bool onScreen = realistic(d, dialog->m_borderWidth, minimum) && width >= 0 && height >= 0;
     if (onScreen)
-        check(rect == want, "on-screen result is the documented one", detail);
+        check(rect == expectedRect(d, int(width), int(height)),
+              "on-screen result is the documented one", detail);
 
     // What a drag applies: never under the minimum, the opposite edge where it was.
     const QRect applied = TarnUI::keepFixedEdges(rect, minimum, dialog->maximumSize(),
@@ -161,7 +167,12 @@ void checkHitTest(FuzzedDataProvider &data)
     for (int n = data.ConsumeIntegralInRange(0, 10); n > 0; --n)
         directions << data.ConsumeIntegralInRange(0, 20);
     dialog->setEnableDirection(directions);
-    const QPoint pos(consumeInt(data, 4100), consumeInt(data, 4100));
+    // Any position a pointer event can carry: QMouseEvent rounds a double to int.
+    const auto coordinate = [&data] {
+        return data.ConsumeBool() ? data.ConsumeIntegralInRange(-(1 << 30), 1 << 30)
+                                  : data.ConsumeIntegralInRange(-4100, 4100);
+    };
+    const QPoint pos(coordinate(), coordinate());
     QMouseEvent event(QEvent::MouseMove, pos, pos, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     const int code = dialog->winHitTest(&event);
     const QString detail = QStringLiteral("%1,%2 -> %3").arg(pos.x()).arg(pos.y()).arg(code);
@@ -188,7 +199,7 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
 {
     FuzzedDataProvider data(bytes, size);
-    while (data.remaining_bytes() > 0) {
+    for (int i = 0; i < 16 && data.remaining_bytes() > 0; ++i) {
         if (data.ConsumeBool())
             checkDrag(data);
         else

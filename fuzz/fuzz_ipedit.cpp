@@ -37,6 +37,15 @@ QString consumeText(FuzzedDataProvider &data)
     return text;
 }
 
+// What a keyboard types: QTest maps printable ASCII only.
+QString typedText(FuzzedDataProvider &data)
+{
+    QString text;
+    for (int n = data.ConsumeIntegralInRange(0, 6); n > 0; --n)
+        text += QLatin1Char(data.ConsumeIntegralInRange(' ', '~'));
+    return text;
+}
+
 void setAddress(const QString &text)
 {
     editor()->setText(text);
@@ -61,7 +70,7 @@ void editPart(FuzzedDataProvider &data)
                                     Qt::Key_End,       Qt::Key_Left,   Qt::Key_Right };
     switch (data.ConsumeIntegralInRange(0, 7)) {
     case 0:
-        QTest::keyClicks(part, consumeText(data));
+        QTest::keyClicks(part, typedText(data));
         break;
     case 1:
         QApplication::clipboard()->setText(consumeText(data));
@@ -111,7 +120,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
 {
     FuzzedDataProvider data(bytes, size);
     editor()->setText(QString());
-    while (data.remaining_bytes() > 0) {
+    for (int i = 0; i < 32 && data.remaining_bytes() > 0; ++i) {
         if (data.ConsumeIntegralInRange(0, 4) == 0)
             setAddress(consumeText(data));
         else

@@ -4,6 +4,8 @@
 #include "fuzz_common.h"
 #include "keytext.h"
 
+#include <QKeySequence>
+
 #include <fuzzer/FuzzedDataProvider.h>
 
 namespace {
@@ -34,8 +36,10 @@ void composeKey(FuzzedDataProvider &data)
     const QString fieldName = QString::fromStdString(data.ConsumeRandomLengthString(16));
     const QString compact = TarnUI::composeKeyText(modifiers, key, fieldName);
     const QString display = TarnUI::displayKeyText(compact);
-    if (TarnUI::isModifierKey(key)) {
-        check(compact == TarnUI::modifierPrefix(modifiers), "modifier press is the prefix",
+    // A modifier key, or a key Qt has no name for, completes nothing.
+    if (TarnUI::isModifierKey(key)
+        || QKeySequence(key).toString(QKeySequence::PortableText).isEmpty()) {
+        check(compact == TarnUI::modifierPrefix(modifiers), "uncompleted press is the prefix",
               compact);
         check(compact.isEmpty() || display.endsWith(QLatin1Char(' ')),
               "shown prefix ends with a space", display);
@@ -61,7 +65,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
 {
     FuzzedDataProvider data(bytes, size);
     convertText(QString::fromStdString(data.ConsumeRandomLengthString(256)));
-    while (data.remaining_bytes() > 0)
+    // A handful of presses per input keeps each run short.
+    for (int i = 0; i < 16 && data.remaining_bytes() > 0; ++i)
         composeKey(data);
     return 0;
 }

@@ -30,8 +30,8 @@ inline QRect boundedRect(qint64 x, qint64 y, qint64 width, qint64 height)
 {
     constexpr qint64 first = std::numeric_limits<int>::min() + qint64(1);
     constexpr qint64 last = std::numeric_limits<int>::max();
-    x = std::clamp<qint64>(x, first, last - width + 1);
-    y = std::clamp<qint64>(y, first, last - height + 1);
+    x = std::clamp<qint64>(x, first, std::min(last, last - width + 1));
+    y = std::clamp<qint64>(y, first, std::min(last, last - height + 1));
     return QRect(QPoint(int(x), int(y)), QPoint(int(x + width - 1), int(y + height - 1)));
 }
 
