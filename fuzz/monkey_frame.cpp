@@ -66,7 +66,7 @@ public:
         QEvent::Type type = action();
         send(type, pos);
         QCoreApplication::processEvents();
-        check(before, type);
+        check(before, type, pos);
     }
 
 private:
@@ -189,7 +189,7 @@ private:
                      was.y(), was.width(), was.height(), is.x(), is.y(), is.width(), is.height());
     }
 
-    void check(const Snapshot &before, QEvent::Type type)
+    void check(const Snapshot &before, QEvent::Type type, const QPoint &pos)
     {
         ++m_events;
         const QRect now = m_dialog.geometry();
@@ -201,20 +201,23 @@ private:
         // The title bar's top-edge drag is not blocked while maximised; nothing else moves.
         const bool sameState =
             before.maximised == m_dialog.m_maximized && before.fullScreen == m_dialog.m_fullScreen;
-        if (sameState && ((resizing && !before.maximised && !before.fullScreen) || m_titleDrag)) {
+        if (sameState && now != before.geometry
+            && ((resizing && !before.maximised && !before.fullScreen) || m_titleDrag)) {
             const bool left = !m_titleDrag && (code == 10 || code == 13 || code == 16);
             const bool top = m_titleDrag || (code >= 12 && code <= 14);
             if ((left ? now.right() != start.right() : now.left() != start.left())
                 || (top ? now.bottom() != start.bottom() : now.top() != start.top()))
                 fail("the edge opposite the dragged one moved", start, now);
         }
+        // A double click may toggle twice: restore, then maximise again.
         if ((before.maximised || before.fullScreen) && sameState && !m_titleDrag
-            && now != before.geometry)
+            && type != QEvent::MouseButtonDblClick && now != before.geometry)
             fail("moved or resized while maximised or full screen", before.geometry, now);
         // Qt sends a release, and the moves while any button is down, to the widget that had
         // the press; when that was hidden since (the title bar on entering full screen), the
         // drag ends at the first move with every button up.
-        if (type == QEvent::MouseMove && m_buttons == Qt::NoButton
+        // (A move outside the window with no button held reaches no widget.)
+        if (type == QEvent::MouseMove && m_buttons == Qt::NoButton && m_dialog.rect().contains(pos)
             && (m_dialog.m_leftPressed || code != 0))
             fail("a drag outlived its release", before.geometry, now);
         if (!(m_buttons & Qt::LeftButton))
