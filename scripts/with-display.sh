@@ -14,36 +14,47 @@ done
 
 tmp=$(mktemp -d)
 xvfb_pid="" wm_pid=""
-cleanup() {
+stop_display() {
   [ -z "$wm_pid" ] || kill "$wm_pid" 2>/dev/null || true
   [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
   wait 2>/dev/null || true
-  rm -rf "$tmp"
+  xvfb_pid="" wm_pid=""
 }
-trap cleanup EXIT
+trap 'stop_display; rm -rf "$tmp"' EXIT
 
-# wait_for <log> <command...>: polls the command for up to 10 s; on time-out shows the log.
-wait_for() {
-  local log=$1; shift
-  for _ in $(seq 200); do
+# poll <pid> <command...>: true once the command succeeds; false after 10 s or once the
+# process <pid> has ended.
+poll() {
+  local pid=$1 end=$((SECONDS + 10))
+  shift
+  while [ "$SECONDS" -le "$end" ] && kill -0 "$pid" 2>/dev/null; do
     "$@" >/dev/null 2>&1 && return 0
     sleep 0.05
   done
-  echo "with-display: no answer from $*" >&2
-  cat "$log" >&2
-  exit 1
+  return 1
 }
 
-# The server picks a free display number and writes it once it accepts connections.
-Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$tmp/display" 2>"$tmp/xvfb.log" &
-xvfb_pid=$!
-wait_for "$tmp/xvfb.log" grep -q '[0-9]' "$tmp/display"
-export DISPLAY=":$(head -n1 "$tmp/display")" XDG_RUNTIME_DIR="$tmp"
+start_display() {
+  # The server picks a free display number and writes it once it accepts connections.
+  : >"$tmp/display"
+  Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$tmp/display" 2>"$tmp/xvfb.log" &
+  xvfb_pid=$!
+  poll "$xvfb_pid" grep -q '[0-9]' "$tmp/display" || return 1
+  export DISPLAY=":$(head -n1 "$tmp/display")" XDG_RUNTIME_DIR="$tmp"
+  XDG_CACHE_HOME="$tmp" openbox --sm-disable >"$tmp/openbox.log" 2>&1 &
+  wm_pid=$!
+  # openbox announces itself on the root window once it manages windows.
+  poll "$wm_pid" sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
+}
 
-XDG_CACHE_HOME="$tmp" openbox --sm-disable >"$tmp/openbox.log" 2>&1 &
-wm_pid=$!
-# openbox announces itself on the root window once it manages windows.
-wait_for "$tmp/openbox.log" sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
+# A server that another program stops while starting is started again, twice at most.
+for attempt in 1 2 3; do
+  start_display && break
+  echo "with-display: attempt $attempt to start Xvfb and openbox failed:" >&2
+  cat "$tmp/xvfb.log" "$tmp/openbox.log" >&2 2>/dev/null || true
+  stop_display
+  [ "$attempt" -lt 3 ] || exit 1
+done
 
 status=0
 "$@" || status=$?
