@@ -28,6 +28,15 @@ QGroupBox *section(const QString &title, QLayout *layout)
     return box;
 }
 
+// For a script that drives the gallery with real input, the gallery also writes its status
+// lines to standard output and lists the controls of each window that gets the focus. Only
+// when TARN_GALLERY_SCRIPTED is set, so that standard output otherwise carries nothing of it.
+bool scripted()
+{
+    static const bool on = qEnvironmentVariableIsSet("TARN_GALLERY_SCRIPTED");
+    return on;
+}
+
 void printLine(const QString &line)
 {
     const QByteArray bytes = line.toUtf8() + '\n';
@@ -35,11 +44,12 @@ void printLine(const QString &line)
     std::fflush(stdout);
 }
 
-// Every line the gallery reports goes to its status label and to standard output.
+// Every line the gallery reports goes through here.
 void showLine(QLabel *status, const QString &text)
 {
     status->setText(text);
-    printLine(text);
+    if (scripted())
+        printLine(text);
 }
 
 // A hover control in row that tells status when the pointer enters or leaves it.
@@ -127,8 +137,7 @@ GalleryWindow::GalleryWindow(TarnInterface *facade)
             &GalleryWindow::applyShortcuts);
     applyShortcuts();
 
-    // Lets a script that drives the gallery with real input find its controls.
-    if (qEnvironmentVariableIsSet("TARN_GALLERY_PRINT_CONTROLS"))
+    if (scripted())
         connect(qApp, &QGuiApplication::focusWindowChanged, this, &printControls);
 }
 

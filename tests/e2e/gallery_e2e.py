@@ -25,7 +25,7 @@ class Gallery:
     """The gallery process; collects its output lines and the controls it lists on focus."""
 
     def __init__(self, config_dir):
-        env = dict(os.environ, QT_QPA_PLATFORM="xcb", TARN_GALLERY_PRINT_CONTROLS="1",
+        env = dict(os.environ, QT_QPA_PLATFORM="xcb", TARN_GALLERY_SCRIPTED="1",
                    XDG_CONFIG_HOME=config_dir)
         self.proc = subprocess.Popen([GALLERY, "--scale", str(SCALE)], env=env,
                                      stdout=subprocess.PIPE, text=True)
