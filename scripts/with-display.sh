@@ -43,8 +43,8 @@ start_display() {
   export DISPLAY=":$(head -n1 "$tmp/display")" XDG_RUNTIME_DIR="$tmp"
   XDG_CACHE_HOME="$tmp" openbox --sm-disable >"$tmp/openbox.log" 2>&1 &
   wm_pid=$!
-  # openbox announces itself on the root window once it manages windows.
-  poll "$wm_pid" sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
+  # openbox publishes the work area once its screen is set up, right before it manages windows.
+  poll "$wm_pid" sh -c 'xprop -root _NET_WORKAREA | grep -q "= 0, 0, 1920, 1080"'
 }
 
 # A server that another program stops while starting is started again, twice at most.
