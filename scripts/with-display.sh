@@ -12,6 +12,7 @@ for tool in Xvfb openbox xprop; do
   fi
 done
 
+width=1920 height=1080
 tmp=$(mktemp -d)
 xvfb_pid="" wm_pid=""
 stop_display() {
@@ -37,14 +38,15 @@ poll() {
 start_display() {
   # The server picks a free display number and writes it once it accepts connections.
   : >"$tmp/display"
-  Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$tmp/display" 2>"$tmp/xvfb.log" &
+  Xvfb -displayfd 3 -screen 0 "${width}x${height}x24" -nolisten tcp \
+    3>"$tmp/display" 2>"$tmp/xvfb.log" &
   xvfb_pid=$!
   poll "$xvfb_pid" grep -q '[0-9]' "$tmp/display" || return 1
   export DISPLAY=":$(head -n1 "$tmp/display")" XDG_RUNTIME_DIR="$tmp"
   XDG_CACHE_HOME="$tmp" openbox --sm-disable >"$tmp/openbox.log" 2>&1 &
   wm_pid=$!
   # openbox publishes the work area once its screen is set up, right before it manages windows.
-  poll "$wm_pid" sh -c 'xprop -root _NET_WORKAREA | grep -q "= 0, 0, 1920, 1080"'
+  poll "$wm_pid" sh -c "xprop -root _NET_WORKAREA | grep -q '= 0, 0, $width, $height'"
 }
 
 # A server that another program stops while starting is started again, twice at most.
