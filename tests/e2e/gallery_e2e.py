@@ -28,7 +28,7 @@ class Gallery:
         env = dict(os.environ, QT_QPA_PLATFORM="xcb", TARN_GALLERY_SCRIPTED="1",
                    XDG_CONFIG_HOME=config_dir)
         self.proc = subprocess.Popen([GALLERY, "--scale", str(SCALE)], env=env,
-                                     stdout=subprocess.PIPE, text=True)
+                                     stdout=subprocess.PIPE, encoding="utf-8")
         self.lines, self.controls, self.windows, self.sizes = [], {}, [], {}
         threading.Thread(target=self._read, daemon=True).start()
 
