@@ -83,7 +83,10 @@ def geometry(window):
 
 
 def expect_geometry(window, expected):
-    wait_for(f"geometry {expected}, last {geometry(window)}", lambda: geometry(window) == expected)
+    try:
+        wait_for(f"geometry {expected}", lambda: geometry(window) == expected)
+    except AssertionError as error:
+        raise AssertionError(f"{error}; it is {geometry(window)}") from None
 
 
 def expect_line(gallery, text, since):
