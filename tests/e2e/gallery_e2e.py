@@ -141,6 +141,10 @@ def title_point(window_geometry):
     return x + w // 3, y + BORDER + 15
 
 
+def above(window):
+    return "_NET_WM_STATE_ABOVE" in run("xprop", "-id", window, "_NET_WM_STATE")
+
+
 def root_numbers(prop):
     return [int(n) for n in run("xprop", "-root", prop).split("=")[1].split(",")]
 
@@ -192,12 +196,12 @@ def centred(outer, size):
     return (2 * x + w - 1) // 2 - size[0] // 2, (2 * y + h - 1) // 2 - size[1] // 2, *size
 
 
-def only_window(condition=lambda window: True):
+def only_window(what="", condition=lambda window: True):
     """The one top-level window on the screen, once it is mapped and meets the condition."""
     def found():
         windows = clients()
         return len(windows) == 1 and geometry(windows[0]) and condition(windows[0]) and windows[0]
-    return wait_for("the gallery window alone on the screen", found)
+    return wait_for("the gallery window alone on the screen " + what, found)
 
 
 def main():
@@ -235,8 +239,8 @@ def main():
                 start = geometry(win)
                 click(at(win, gallery.control("GalleryWindow", "QCheckBox", "", "Stay on top")))
                 # Qt makes a new native window for the new flags.
-                win = only_window(lambda window: on == (
-                    "_NET_WM_STATE_ABOVE" in run("xprop", "-id", window, "_NET_WM_STATE")))
+                win = only_window("with _NET_WM_STATE_ABOVE " + ("set" if on else "cleared"),
+                                  lambda window: above(window) == on)
                 expect_geometry(win, start)
 
             step("open the shortcut page, centred over the gallery")
