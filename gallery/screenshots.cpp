@@ -13,6 +13,9 @@ using Picture = std::function<QPixmap()>;
 QPixmap picture(QWidget *window)
 {
     window->show();
+    // A first show keeps a window within two thirds of the screen, which the offscreen screen
+    // makes narrower than the gallery's windows; a desktop screen shows them whole.
+    window->resize(window->size().expandedTo(window->sizeHint()));
     return window->grab();
 }
 
