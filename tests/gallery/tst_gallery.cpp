@@ -64,17 +64,21 @@ void tst_Gallery::everyWindowIsPicturedAtItsScale_data()
 {
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<int>("titleBarHeight");
+    QTest::addColumn<QRgb>("background");
     QTest::newRow("1.5, light, Chinese")
-        << QStringList { "--scale", "1.5", "--style", "light", "--lang", "zh" } << 45;
+        << QStringList { "--scale", "1.5", "--style", "light", "--lang", "zh" } << 45
+        << qRgb(0xff, 0xff, 0xff);
     // 30 × 1.25 = 37.5, truncated.
     QTest::newRow("1.25, dark, English")
-        << QStringList { "--scale", "1.25", "--style", "dark", "--lang", "en" } << 37;
+        << QStringList { "--scale", "1.25", "--style", "dark", "--lang", "en" } << 37
+        << qRgb(0x1e, 0x23, 0x26);
 }
 
 void tst_Gallery::everyWindowIsPicturedAtItsScale()
 {
     QFETCH(QStringList, options);
     QFETCH(int, titleBarHeight);
+    QFETCH(QRgb, background);
     const QString folder = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()));
     const Run run = runGallery(options
                                + QStringList { "--screenshots", folder, "--config",
@@ -97,6 +101,8 @@ void tst_Gallery::everyWindowIsPicturedAtItsScale()
         // Every window is a framed dialog: border ring outside, title bar inside.
         QCOMPARE(image.pixel(0, 0), qRgb(0, 16, 13));
         QCOMPARE(::titleBarHeight(image), titleBarHeight);
+        // The style sheet asked for, not one QApplication took --style for.
+        QCOMPARE(image.pixel(image.width() / 2, titleBarHeight + 2), background);
     }
 }
 
