@@ -5,8 +5,8 @@
 # Arguments go to the program (--lang zh|en, --style light|dark, --scale F, ...; see --help).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-# Linguist tools build the library's translation; the Chinese texts need a CJK font.
-scripts/bootstrap.sh qttools5-dev qttools5-dev-tools fonts-noto-cjk
+# The Chinese texts need a CJK font.
+scripts/bootstrap.sh fonts-noto-cjk
 
 cmake -S . -B build/gallery -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
 cmake --build build/gallery --parallel "$(nproc)" --target tarn-gallery

@@ -3,7 +3,7 @@
 # light style sheet, and its main window with the dark one, at scale 1 and default shortcuts.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/bootstrap.sh qttools5-dev qttools5-dev-tools fonts-noto-cjk
+scripts/bootstrap.sh fonts-noto-cjk
 
 cmake -S . -B build/gallery -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
 cmake --build build/gallery --parallel "$(nproc)" --target tarn-gallery
