@@ -23,7 +23,7 @@ missing=()
 [ -n "$wine" ] || missing+=("wine64 (wine64)")
 [ -n "$(find_tool xvfb-run)" ] || missing+=("xvfb-run (xvfb)")
 if [ ${#missing[@]} -gt 0 ]; then
-  echo "skipped: not found: ${missing[*]}; scripts/bootstrap.sh with these packages installs them"
+  echo "skipped: the Win32 test needs ${missing[*]}; scripts/test.sh installs them"
   exit 77
 fi
 
