@@ -27,6 +27,9 @@ if [ ${#missing[@]} -gt 0 ]; then
   exit 77
 fi
 
+mkdir -p "$build"
+build=$(cd "$build" && pwd) # Wine takes only an absolute prefix
+
 # Flags meant for the host compiler must not reach the cross compiler.
 env -u CXXFLAGS -u LDFLAGS cmake -S "$src/tests/win32/cross" -B "$build" \
   -DCMAKE_TOOLCHAIN_FILE="$src/cmake/toolchains/x86_64-w64-mingw32.cmake" \
@@ -45,5 +48,6 @@ fi
 # No .NET or HTML engine: the prefix is made faster and without install prompts.
 export WINEDEBUG=-all WINEPREFIX="$build/wineprefix" WINEDLLOVERRIDES="mscoree,mshtml="
 # The server is stopped before the display goes, so that no Wine process outlives the test.
-xvfb-run -a sh -c '"$1" "$2"; rc=$?; [ -z "$3" ] || "$3" -k; exit $rc' \
+# The display number search starts at a random point, away from other tests' virtual displays.
+xvfb-run -a -n $((200 + RANDOM % 500)) sh -c '"$1" "$2"; rc=$?; [ -z "$3" ] || "$3" -k; exit $rc' \
   sh "$wine" "$build/tst_topmost_win.exe" "$wineserver"
