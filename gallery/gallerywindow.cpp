@@ -166,6 +166,8 @@ QWidget *GalleryWindow::buildViews()
     spinner->setFixedSize(scaled(40), scaled(40));
     spinner->startAnimation(80);
     row->addWidget(spinner);
+    // The icons come from the image set of the current scale.
+    row->addWidget(new QLabel(tr("Images from %1").arg(adjusteResourcePath(QStringLiteral(":/")))));
     return section(tr("Auto-hide scroll bar and rotating label"), row);
 }
 
@@ -189,51 +191,100 @@ QWidget *GalleryWindow::buildActions()
     auto *row = new QHBoxLayout;
     auto *message = new QPushButton(tr("Message box…"));
     auto *shortcuts = new QPushButton(tr("Shortcut settings…"));
-    auto *onTop = new QCheckBox(tr("Stay on top"));
+    auto *notice = new QPushButton(tr("Notice…"));
+    m_onTop = new QCheckBox(tr("Stay on top"));
     connect(message, &QPushButton::clicked, this, &GalleryWindow::showMessageBox);
     connect(shortcuts, &QPushButton::clicked, this, &GalleryWindow::showShortcutSettings);
-    connect(onTop, &QCheckBox::toggled, this, &TarnBaseDialog::setStaysOnTop);
+    connect(notice, &QPushButton::clicked, this, &GalleryWindow::showNotice);
+    connect(m_onTop, &QCheckBox::toggled, this, &TarnBaseDialog::setStaysOnTop);
     row->addWidget(message);
     row->addWidget(shortcuts);
+    row->addWidget(notice);
     row->addStretch(1);
-    row->addWidget(onTop);
+    row->addWidget(m_onTop);
     return section(tr("Dialogs"), row);
+}
+
+std::unique_ptr<TarnMsgBox> GalleryWindow::createMessageBox()
+{
+    auto box =
+        std::make_unique<TarnMsgBox>(adjusteResourcePath(QStringLiteral(":/logo.png")), tr("Tarn"),
+                                     tr("Delete the instance \"Pixel 7\"?"), this);
+    box->setMessageIcon(adjusteResourcePath(QStringLiteral(":/warning.png")));
+    box->addLabel(tr("Its apps and data are removed as well."), false);
+    box->addCheckbox(tr("Keep the disk image"), true);
+    box->addButton(tr("Delete"), true);
+    box->addButton(tr("Cancel"), false);
+    return box;
 }
 
 void GalleryWindow::showMessageBox()
 {
-    TarnMsgBox box(adjusteResourcePath(QStringLiteral(":/logo.png")), tr("Tarn"),
-                   tr("Delete the instance \"Pixel 7\"?"), this);
-    box.setMessageIcon(adjusteResourcePath(QStringLiteral(":/warning.png")));
-    box.addLabel(tr("Its apps and data are removed as well."), false);
-    QCheckBox *keep = box.addCheckbox(tr("Keep the disk image"), true);
-    QPushButton *remove = box.addButton(tr("Delete"), true);
-    box.addButton(tr("Cancel"), false);
-    box.exec();
-    if (!box.clickedButton())
+    const std::unique_ptr<TarnMsgBox> box = createMessageBox();
+    box->exec();
+    const QPushButton *clicked = box->clickedButton();
+    const bool kept = box->findChild<QCheckBox *>()->isChecked();
+    if (!clicked)
         report(tr("Message box closed from its title bar"));
     else
-        report(
-            box.clickedButton() == remove
-                ? tr("Deleted (disk image %1)").arg(keep->isChecked() ? tr("kept") : tr("removed"))
-                : tr("Cancelled"));
+        report(clicked->objectName() == QLatin1String("greenColorSmall")
+                   ? tr("Deleted (disk image %1)").arg(kept ? tr("kept") : tr("removed"))
+                   : tr("Cancelled"));
+}
+
+std::unique_ptr<TarnMsgBox> GalleryWindow::createNotice()
+{
+    auto box =
+        std::make_unique<TarnMsgBox>(tr("Update"), tr("TarnUILib 2.0 is ready to install."), this);
+    box->setMessageIcon(adjusteResourcePath(QStringLiteral(":/logo.png")));
+    box->addLabel(tr("Running instances are saved and restarted."), false);
+    box->addSecondaryTextSpacing(scaled(6));
+    box->addLabel(tr("<a href=\"https://example.org/tarn\">What is new</a>"), true);
+    box->addCheckbox(tr("Back up instances first"), true);
+    box->addCheckbox(tr("Install updates by themselves"), false);
+    box->addChkboxStretch(1);
+    box->addButtonSlot(
+        tr("Release notes"), [this] { report(tr("Release notes asked for")); }, false);
+    box->addBtnStretch(1);
+    box->addButton(tr("Later"), false);
+    box->addButton(tr("Install"), true);
+    return box;
+}
+
+void GalleryWindow::showNotice()
+{
+    const std::unique_ptr<TarnMsgBox> box = createNotice();
+    box->exec();
+    const QPushButton *clicked = box->clickedButton();
+    report(tr("Notice closed by %1").arg(clicked ? clicked->text() : tr("its title bar")));
+}
+
+std::unique_ptr<TarnBaseDialog> GalleryWindow::createShortcutSettings()
+{
+    auto dialog = std::make_unique<TarnBaseDialog>(this, tr("Shortcut settings"), 1);
+    dialog->setFrameIcon(adjusteResourcePath(QStringLiteral(":/logo.png")), 4);
+    auto *layout =
+        new QVBoxLayout(dialog->findChild<QWidget *>(QStringLiteral("frame-content-widget")));
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto *page = new ShortCuts(dialog.get(), m_facade);
+    layout->addWidget(page);
+    page->loadShortCuts();
+    dialog->resize(scaled(760), scaled(440));
+    return dialog;
 }
 
 void GalleryWindow::showShortcutSettings()
 {
-    TarnBaseDialog dialog(this, tr("Shortcut settings"), 1);
-    dialog.setFrameIcon(adjusteResourcePath(QStringLiteral(":/logo.png")), 4);
-    auto *layout =
-        new QVBoxLayout(dialog.findChild<QWidget *>(QStringLiteral("frame-content-widget")));
-    layout->setContentsMargins(0, 0, 0, 0);
-    auto *page = new ShortCuts(&dialog, m_facade);
-    layout->addWidget(page);
-    page->loadShortCuts();
+    const std::unique_ptr<TarnBaseDialog> dialog = createShortcutSettings();
     // center() shows the dialog, and a dialog already shown would not become modal in exec().
-    dialog.setModal(true);
-    dialog.resize(scaled(760), scaled(440));
-    dialog.center(this);
-    dialog.exec();
+    dialog->setModal(true);
+    dialog->center(this);
+    dialog->exec();
+}
+
+void GalleryWindow::setStayOnTopChecked(bool checked)
+{
+    m_onTop->setChecked(checked);
 }
 
 void GalleryWindow::applyShortcuts()

@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
@@ -29,12 +30,17 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void testDefaultKeysReadTheSameInBothFormsAndNeverCollide();
-    void testCompactKey_data();
-    void testCompactKey();
+    void testDisplayKeyStoredCompact_data();
+    void testDisplayKeyStoredCompact();
     void testSavedConfigReadByNewInstance();
     void testSaveKeepsOtherGroupsAndLeavesNoTemporaryFile();
+    void testKeyTextReadableBothWaysWithQSettings_data();
+    void testKeyTextReadableBothWaysWithQSettings();
     void testUnusableFileGivesDefaults_data();
     void testUnusableFileGivesDefaults();
+    void testMalformedLineCostsThatLineOnly_data();
+    void testMalformedLineCostsThatLineOnly();
+    void testFailedWriteIsReportedAndNothingMarkedStored();
     void testConflicts_data();
     void testConflicts();
     void testOwnKeyIsNoConflictForFocusedField();
@@ -52,6 +58,7 @@ void tst_TarnLib::init()
 {
     QVERIFY(m_dir.isValid());
     setTarnConfigPath(m_dir.filePath(QStringLiteral("tarn.ini")));
+    ShortCutsManager(); // reads a missing file: forgets what earlier tests wrote
 }
 
 void tst_TarnLib::cleanup()
@@ -91,7 +98,7 @@ void tst_TarnLib::testDefaultKeysReadTheSameInBothFormsAndNeverCollide()
     QCOMPARE(keys.size(), ShortCutsManager::ActionCount);
 }
 
-void tst_TarnLib::testCompactKey_data()
+void tst_TarnLib::testDisplayKeyStoredCompact_data()
 {
     QTest::addColumn<QString>("display");
     QTest::addColumn<QString>("compact");
@@ -103,15 +110,18 @@ void tst_TarnLib::testCompactKey_data()
     QTest::newRow("Backtab is a whole name")
         << QStringLiteral("Shift + Backtab") << "Shift+Backtab";
     QTest::newRow("plus key") << QStringLiteral("Ctrl + +") << "Ctrl++";
+    QTest::newRow("inner space kept") << QStringLiteral("Ctrl + Volume Up") << "Ctrl+Volume Up";
     QTest::newRow("extra spaces") << QStringLiteral("  Ctrl  +  Q ") << "Ctrl+Q";
     QTest::newRow("empty") << QStringLiteral("") << "";
 }
 
-void tst_TarnLib::testCompactKey()
+void tst_TarnLib::testDisplayKeyStoredCompact()
 {
     QFETCH(QString, display);
     QFETCH(QString, compact);
-    QCOMPARE(ShortCutsManager::compactKey(display), compact);
+    ShortCutsManager manager;
+    manager.updateConfig(ShortCutsManager::Menu, display);
+    QCOMPARE(manager.getShortCutsKey(ShortCutsManager::Menu).key, compact);
 }
 
 void tst_TarnLib::testSavedConfigReadByNewInstance()
@@ -151,12 +161,10 @@ void tst_TarnLib::testUnusableFileGivesDefaults_data()
     QTest::addColumn<QByteArray>("contents");
     QTest::addColumn<bool>("isFolder");
     QTest::newRow("missing") << QByteArray() << false;
-    QTest::newRow("empty") << QByteArray("") << false;
-    QTest::newRow("binary garbage") << QByteArray("\x00\xff\xfe[[[\n=\x01\x02", 10) << false;
     QTest::newRow("wrong types") << QByteArray(
         "[ShortCuts]\nMenu\\Enabled=banana\nMenu\\Key=@Variant(\\0\\0\\0\\x7f)\n")
                                  << false;
-    QTest::newRow("a folder in the way") << QByteArray() << true;
+    QTest::newRow("a folder in the way, nothing read before") << QByteArray() << true;
 }
 
 void tst_TarnLib::testUnusableFileGivesDefaults()
@@ -177,6 +185,91 @@ void tst_TarnLib::testUnusableFileGivesDefaults()
     TarnInterface facade; // nor do the older settings
     QVERIFY(facade.getShortCutsShake());
     QCOMPARE(facade.getShortCutsShakeEdit(), nullptr);
+}
+
+void tst_TarnLib::testKeyTextReadableBothWaysWithQSettings_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::newRow("comma is quoted") << QStringLiteral("Ctrl+,");
+    QTest::newRow("semicolon is quoted") << QStringLiteral("Ctrl+;");
+    QTest::newRow("inner space") << QStringLiteral("Ctrl+Volume Up");
+    QTest::newRow("outer spaces") << QStringLiteral(" Q ");
+    QTest::newRow("at sign first") << QStringLiteral("@Variant(x)");
+    QTest::newRow("quote and backslash") << QStringLiteral("\"\\");
+    QTest::newRow("non-ASCII") << QStringLiteral("Ctrl+Ä€");
+    QTest::newRow("control char then hex digit") << QStringLiteral("\x01"
+                                                                   "A");
+}
+
+// The file stays one QSettings reads and writes.
+void tst_TarnLib::testKeyTextReadableBothWaysWithQSettings()
+{
+    QFETCH(QString, key);
+    ShortCutsManager manager;
+    manager.updateConfig(ShortCutsManager::Menu, true, key);
+    QVERIFY(manager.saveConfig(ShortCutsManager::Menu));
+    {
+        QSettings settings(tarnConfigPath(), QSettings::IniFormat);
+        QCOMPARE(settings.value(QStringLiteral("ShortCuts/Menu/Key")).toString(), key);
+        settings.setValue(QStringLiteral("ShortCuts/Back/Key"), key);
+    }
+    ShortCutsManager reader;
+    QCOMPARE(reader.getShortCutsKey(ShortCutsManager::Back).key, key);
+    QCOMPARE(reader.getShortCutsKey(ShortCutsManager::Menu).key, key);
+}
+
+void tst_TarnLib::testMalformedLineCostsThatLineOnly_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    const QByteArray good = "[ShortCuts]\nScreenshot\\Enabled=false\n";
+    const QByteArray key = "Screenshot\\Key=Ctrl+Alt+Y\n";
+    QTest::newRow("header without ]") << good + key + "[Other\nx=1\n";
+    QTest::newRow("line without =") << good + "garbage\n" + key;
+    QTest::newRow("NUL byte") << good + QByteArray("Menu\\Key=F\0007\n", 13) + key;
+    QTest::newRow("quote left open") << good + "Menu\\Key=\"F7\n" + key;
+    QTest::newRow("empty key") << good + "=F7\n" + key;
+}
+
+// The readable lines are the user's; the file as it was is kept once, before the first
+// write over it.
+void tst_TarnLib::testMalformedLineCostsThatLineOnly()
+{
+    QFETCH(QByteArray, contents);
+    QVERIFY(!writeConfig(contents).isEmpty());
+    ShortCutsManager manager;
+    QSignalSpy failed(&manager, &ShortCutsManager::storageFailed);
+    QVERIFY(!manager.loadShortCutsKey());
+    QCOMPARE(failed.count(), 1);
+    const ShortCutsKey shot = manager.getShortCutsKey(ShortCutsManager::Screenshot);
+    QCOMPARE(shot.key, QStringLiteral("Ctrl+Alt+Y"));
+    QVERIFY(!shot.enabled && shot.enabledStored && shot.keyStored);
+    QVERIFY(!manager.getShortCutsKey(ShortCutsManager::Menu).keyStored);
+    QVERIFY(manager.saveConfig(ShortCutsManager::Menu));
+    QVERIFY(manager.saveAllConfigs());
+    QFile backup(tarnConfigPath() + QStringLiteral(".bak"));
+    QVERIFY(backup.open(QIODevice::ReadOnly));
+    QCOMPARE(backup.readAll(), contents);
+    QSettings settings(tarnConfigPath(), QSettings::IniFormat);
+    QCOMPARE(settings.status(), QSettings::NoError);
+    QCOMPARE(settings.value(QStringLiteral("ShortCuts/Screenshot/Key")).toString(),
+             QStringLiteral("Ctrl+Alt+Y"));
+    QVERIFY(ShortCutsManager().loadShortCutsKey());
+}
+
+// The folder of the file is a file, so even root cannot write.
+void tst_TarnLib::testFailedWriteIsReportedAndNothingMarkedStored()
+{
+    QVERIFY(!writeConfig("").isEmpty());
+    setTarnConfigPath(tarnConfigPath() + QStringLiteral("/tarn.ini"));
+    ShortCutsManager manager;
+    QSignalSpy failed(&manager, &ShortCutsManager::storageFailed);
+    manager.updateConfig(ShortCutsManager::Menu, true, QStringLiteral("F7"));
+    QVERIFY(!manager.saveConfig(ShortCutsManager::Menu));
+    QVERIFY(!manager.saveAllConfigs());
+    QCOMPARE(failed.count(), 2);
+    const ShortCutsKey menu = manager.getShortCutsKey(ShortCutsManager::Menu);
+    QCOMPARE(menu.key, QStringLiteral("F7"));
+    QVERIFY(!menu.keyStored && !menu.enabledStored);
 }
 
 void tst_TarnLib::testConflicts_data()

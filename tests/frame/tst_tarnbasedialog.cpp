@@ -3,6 +3,7 @@
 #include "tarnlib.h"
 #include "tarntitlewidget.h"
 
+#include <QLabel>
 #include <QLayout>
 #include <QSignalSpy>
 #include <QToolButton>
@@ -96,6 +97,33 @@ private slots:
         // The insert rebuilt the layout: it ends with the list's last item.
         QLayout *layout = dialog.m_titleItemsLayout;
         QCOMPARE(layout->itemAt(layout->count() - 1)->widget(), dialog.m_titleItems.last());
+    }
+
+    void titleAlsoNamesTheWindow_data()
+    {
+        QTest::addColumn<QString>("call");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("constructor") << ""
+                                     << "built";
+        QTest::newRow("setTitle") << "setTitle"
+                                  << "set";
+        QTest::newRow("setFrameTitle") << "setFrameTitle"
+                                       << "framed";
+        QTest::newRow("setTitle to empty") << "setTitle"
+                                           << "";
+    }
+
+    void titleAlsoNamesTheWindow()
+    {
+        QFETCH(QString, call);
+        QFETCH(QString, title);
+        TarnBaseDialog dialog(nullptr, QStringLiteral("built"), 0);
+        if (call == "setTitle")
+            dialog.setTitle(title);
+        else if (call == "setFrameTitle")
+            dialog.setFrameTitle(title);
+        QCOMPARE(dialog.findChild<QLabel *>(QStringLiteral("titleLabel"))->text(), title);
+        QCOMPARE(dialog.windowTitle(), title);
     }
 
     void borderRingsOnEverySide()
