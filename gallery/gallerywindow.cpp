@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 #include "gallerywindow.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -9,6 +10,9 @@
 #include <QShortcut>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWindow>
+
+#include <cstdio>
 
 namespace {
 // Sizes are given at scale 1.0, like the library's own.
@@ -24,6 +28,30 @@ QGroupBox *section(const QString &title, QLayout *layout)
     return box;
 }
 
+// For a script that drives the gallery with real input, the gallery also writes its status
+// lines to standard output and lists the controls of each window that gets the focus. Only
+// when TARN_GALLERY_SCRIPTED is set, so that standard output otherwise carries nothing of it.
+bool scripted()
+{
+    static const bool on = qEnvironmentVariableIsSet("TARN_GALLERY_SCRIPTED");
+    return on;
+}
+
+void printLine(const QString &line)
+{
+    const QByteArray bytes = line.toUtf8() + '\n';
+    std::fwrite(bytes.constData(), 1, bytes.size(), stdout);
+    std::fflush(stdout);
+}
+
+// Every line the gallery reports goes through here.
+void showLine(QLabel *status, const QString &text)
+{
+    status->setText(text);
+    if (scripted())
+        printLine(text);
+}
+
 // A hover control in row that tells status when the pointer enters or leaves it.
 template<typename Control>
 Control *hoverControl(QHBoxLayout *row, QLabel *status)
@@ -32,9 +60,48 @@ Control *hoverControl(QHBoxLayout *row, QLabel *status)
     row->addWidget(control);
     const QString name = QLatin1String(control->metaObject()->className());
     QObject::connect(control, &Control::sigMouseHoverEnterChanged, status, [=](bool entered) {
-        status->setText(name + (entered ? QLatin1String(" entered") : QLatin1String(" left")));
+        showLine(status, name + (entered ? QLatin1String(" entered") : QLatin1String(" left")));
     });
     return control;
+}
+
+QString caption(const QWidget *widget)
+{
+    if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
+        return button->text();
+    if (const auto *label = qobject_cast<const QLabel *>(widget))
+        return label->text();
+    return widget->property("ShortCutIndex").toString();
+}
+
+// For the window that gets the focus, a line with its class and size, then one line per control:
+// the window's class, the control's rectangle in window coordinates, class, object name, text.
+void printControls(QWindow *focused)
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (!focused || window->windowHandle() != focused)
+            continue;
+        const QString windowClass = QLatin1String(window->metaObject()->className());
+        printLine(QStringLiteral("window\t%1\t%2,%3")
+                      .arg(windowClass)
+                      .arg(window->width())
+                      .arg(window->height()));
+        for (QWidget *widget : window->findChildren<QWidget *>()) {
+            if (!widget->isVisible()
+                || !(widget->inherits("QAbstractButton") || widget->inherits("QLabel")
+                     || widget->inherits("QLineEdit") || widget->inherits("QComboBox")))
+                continue;
+            const QRect r(widget->mapTo(window, QPoint(0, 0)), widget->size());
+            printLine(QStringLiteral("widget\t%1\t%2,%3,%4,%5\t%6\t%7\t%8")
+                          .arg(windowClass)
+                          .arg(r.x())
+                          .arg(r.y())
+                          .arg(r.width())
+                          .arg(r.height())
+                          .arg(QLatin1String(widget->metaObject()->className()),
+                               widget->objectName(), caption(widget)));
+        }
+    }
 }
 } // namespace
 
@@ -69,6 +136,9 @@ GalleryWindow::GalleryWindow(TarnInterface *facade)
     connect(ShortCutsManager::_instance, &ShortCutsManager::shortCutsApplied, this,
             &GalleryWindow::applyShortcuts);
     applyShortcuts();
+
+    if (scripted())
+        connect(qApp, &QGuiApplication::focusWindowChanged, this, &printControls);
 }
 
 QWidget *GalleryWindow::buildHoverControls()
@@ -236,5 +306,5 @@ void GalleryWindow::applyShortcuts()
 
 void GalleryWindow::report(const QString &text)
 {
-    m_status->setText(text);
+    showLine(m_status, text);
 }
