@@ -26,10 +26,17 @@ PeerDialog::PeerDialog(int borderWidth)
     auto *buttons = new QHBoxLayout;
     buttons->setContentsMargins(0, 0, 0, 0);
     buttons->setSpacing(0);
+    // Minimise, maximise, restore and close, each doing its job when clicked.
+    void (QWidget::*const actions[])() = { &QWidget::showMinimized, &QWidget::showMaximized,
+                                           &QWidget::showNormal };
     for (int i = 0; i < 4; ++i) {
         auto *button = new QToolButton;
         button->setAttribute(Qt::WA_MouseTracking, true);
         button->setHidden(i < 3);
+        if (i < 3)
+            connect(button, &QToolButton::clicked, this, actions[i]);
+        else
+            connect(button, &QToolButton::clicked, this, &QWidget::close);
         buttons->addWidget(button);
     }
     titleRow->addLayout(buttons, 0);
