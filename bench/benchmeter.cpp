@@ -30,7 +30,8 @@ void BenchMeter::snapshot(const char *tag)
     report(tag, qint64(mallinfo2().uordblks));
     if (!RUNNING_ON_VALGRIND || m_snapshotDir.isEmpty())
         return;
-    const QByteArray command = "snapshot " + m_snapshotDir.toLocal8Bit() + '/' + tag + ".ms";
+    const QByteArray command =
+        "detailed_snapshot " + m_snapshotDir.toLocal8Bit() + '/' + tag + ".ms";
     VALGRIND_MONITOR_COMMAND(command.constData());
 }
 

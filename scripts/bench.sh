@@ -34,17 +34,19 @@ wall() {
   for _ in 1 2 3; do "$bin" "$@" 2>>"$log" | awk -F= '/^wall_ns=/ { print $2 }'; done | sort -n | head -1
 }
 
-# heap <case> <impl> <n> <warmup>: "<bytes per object built> <bytes left after destroying all>".
+# heap <case> <impl> <n> <warmup>: "<bytes per object built> <bytes left after destroying them
+# all> <bytes left by n more built and destroyed one at a time>".
 heap() {
   local dir=$out/$1-$2-$3
   mkdir -p "$dir"
   nice -n 10 valgrind --tool=massif --massif-out-file="$dir/massif.out" \
     "$bin" "$@" "$(realpath "$dir")" >>"$log" 2>&1
-  local before built after
+  local before built after cycled
   before=$(awk -F= '/^mem_heap_B=/ { print $2 }' "$dir/heap_before.ms")
   built=$(awk -F= '/^mem_heap_B=/ { print $2 }' "$dir/heap_built.ms")
   after=$(awk -F= '/^mem_heap_B=/ { print $2 }' "$dir/heap_after.ms")
-  echo "$(((built - before) / $3)) $((after - before))"
+  cycled=$(awk -F= '/^mem_heap_B=/ { print $2 }' "$dir/heap_cycled.ms" 2>/dev/null || echo "$after")
+  echo "$(((built - before) / $3)) $((after - before)) $((cycled - after))"
 }
 
 div() { awk -v a="$1" -v b="$2" -v f="${3:-%.0f}" 'BEGIN { printf f, a / b }'; }
@@ -127,16 +129,17 @@ for n in $(count "100 1000 10000" "20 50 100"); do
 done
 {
   echo
-  echo "| Pages in one process | Ours, instructions per page after the first | Heap per built page (bytes) | Left after destroying them all (bytes) | Peer, left after destroying them all (bytes) |"
+  echo "| Pages | Ours, instructions per page after the first | Ours, heap per page, all alive (bytes) | Left after destroying them all, ours / peer (bytes) | Left by as many more built and destroyed one at a time, ours / peer (bytes) |"
   echo "|---:|---:|---:|---:|---:|"
 } >>"$growth"
 for n in $(count "1 10 100" "1 2 3"); do
   echo "running page growth ($n pages)" >&2
   all=$(instructions page ours "$n" 0)
   per=$( [ "$n" -gt 1 ] && group "$(div $((all - first_ir)) $((n - 1)))" || echo "(first: $(group "$all"))")
-  read -r built left < <(heap heap-page ours "$n" 1)
-  read -r _ peer_left < <(heap heap-page peer "$n" 1)
-  echo "| $n | $per | $(group "$built") | $(group "$left") | $(group "$peer_left") |" >>"$growth"
+  read -r built left cycled < <(heap heap-page ours "$n" 1)
+  read -r _ peer_left peer_cycled < <(heap heap-page peer "$n" 1)
+  echo "| $n | $per | $(group "$built") | $(group "$left") / $(group "$peer_left") \
+| $(group "$cycled") / $(group "$peer_cycled") |" >>"$growth"
 done
 
 report=docs/bench.md
@@ -144,7 +147,7 @@ mkdir -p docs
 {
   echo "# TarnUILib against plain Qt"
   echo
-  echo "Written by \`scripts/bench.sh\` on $(date -u +%Y-%m-%d) ($(nproc) cores, $(uname -m), Qt $(pkg-config --modversion Qt5Widgets), offscreen platform, RelWithDebInfo)."
+  echo "Written by \`scripts/bench.sh\` on $(date -u +%Y-%m-%d) ($(nproc) cores, $(uname -m), Qt $(dpkg-query -W -f="\${Version}" libqt5widgets5 2>/dev/null || echo 5), offscreen platform, RelWithDebInfo)."
   echo "Instructions are callgrind's, counted in the measured loop only; µs are wall time, best of three"
   echo "native runs on a shared machine, so a second figure only. Heap bytes are massif's, between snapshots."
   echo
