@@ -193,7 +193,7 @@ bool TarnBaseDialog::eventFilter(QObject *watched, QEvent *event)
 
 // The nested one-pixel rings together cover a band as wide as the border along each edge.
 // Four filled strips give exactly those pixels; stroking each ring with a pen cost the
-// raster engine about ten times as much on every repaint of a resize drag.
+// raster engine over ten times as much on every repaint of a resize drag.
 void TarnBaseDialog::paintEvent(QPaintEvent *event)
 {
     const int band = isMaximized() ? 0 : m_borderWidth;
