@@ -87,7 +87,7 @@ heaprow() {
 
 row "Resize drag" move 1.05 drag "$(count 1000 50)" 10
 row "Hover over the frame" move 1.10 hover "$(count 1000 50)" 10
-row "Key capture" press 1.10 keys "$(count 200 20)" 4
+row "Key capture (Ctrl+Shift+key, pressed and released)" combination 1.10 keys "$(count 200 20)" 4
 row "Settings page built, loaded, shown, destroyed" page 1.10 page "$(count 10 2)" 1
 row "Message box built, shown, closed" box 1.00 msgbox "$(count 10 2)" 1
 row "IP editor built, set, typed into" editor 1.10 ipedit "$(count 10 2)" 1
