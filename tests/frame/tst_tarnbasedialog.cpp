@@ -5,6 +5,7 @@
 
 #include <QLabel>
 #include <QLayout>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QToolButton>
 #include <QtTest>
@@ -24,6 +25,24 @@ public:
     }
     using TarnBaseDialog::m_fullScreen, TarnBaseDialog::m_restoreButton;
     using TarnBaseDialog::m_titleItems, TarnBaseDialog::m_titleItemsLayout;
+};
+
+// The frame as first painted: each ring stroked as a rectangle with a 1-pixel pen.
+class StrokedDialog : public Dialog
+{
+public:
+    using Dialog::Dialog;
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QPainter painter(this);
+        painter.setPen(QPen(QColor(0, 16, 13, 255), 1));
+        for (int i = 0; i < m_borderWidth; ++i)
+            painter.drawRect(i, i, width() - 1 - 2 * i, height() - 1 - 2 * i);
+        painter.end();
+        QDialog::paintEvent(event);
+    }
 };
 
 // A table row whose only column, "c", holds the whole case.
@@ -126,18 +145,34 @@ private slots:
         QCOMPARE(dialog.windowTitle(), title);
     }
 
-    void borderRingsOnEverySide()
+    void borderRingsMatchStrokedRectangles_data()
     {
-        const int border = 3;
+        QTest::addColumn<int>("border");
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("1 at 1.0") << 1 << 1.0 << QSize(400, 300);
+        QTest::newRow("2 at 1.0, odd size") << 2 << 1.0 << QSize(401, 299);
+        QTest::newRow("3 at 1.0") << 3 << 1.0 << QSize(400, 300);
+        QTest::newRow("1 at 1.5, odd size") << 1 << 1.5 << QSize(399, 301);
+        QTest::newRow("2 at 1.5") << 2 << 1.5 << QSize(400, 300);
+        QTest::newRow("3 at 1.5, odd size") << 3 << 1.5 << QSize(401, 301);
+    }
+
+    void borderRingsMatchStrokedRectangles()
+    {
+        QFETCH(int, border);
+        QFETCH(double, scale);
+        QFETCH(QSize, size);
+        gScale = scale;
         Dialog dialog(border);
+        StrokedDialog stroked(border);
+        dialog.resize(size);
+        stroked.resize(size);
         const QImage image = dialog.grab().toImage();
-        const int r = image.width() - 1, b = image.height() - 1;
-        // Each ring on all four sides, and nothing of its colour just inside the last one.
-        for (int i = 0; i <= border; ++i) {
-            for (const QPoint &p :
-                 { QPoint(i, b / 2), QPoint(r - i, b / 2), QPoint(r / 2, i), QPoint(r / 2, b - i) })
-                QCOMPARE(image.pixelColor(p) == QColor(0, 16, 13), i < border);
-        }
+        QCOMPARE(image, stroked.grab().toImage());
+        // The rings are there: the outermost pixel has their colour, the first inside does not.
+        QCOMPARE(image.pixelColor(0, size.height() / 2), QColor(0, 16, 13));
+        QVERIFY(image.pixelColor(border, size.height() / 2) != QColor(0, 16, 13));
     }
 
     void windowRectKeepsOppositeEdgeAndMinimum_data()
