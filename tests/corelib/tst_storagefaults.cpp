@@ -8,6 +8,7 @@
 #include <QtWidgets>
 
 #include <csignal>
+#include <cstdio>
 #include <grp.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -100,6 +101,7 @@ class tst_StorageFaults : public QObject
 
     QScopedPointer<QTemporaryDir> m_dir;
     QString m_path;
+    rlimit m_sizeLimit {};
 
     bool apply(Fault fault);
     void undo(Fault fault);
@@ -150,12 +152,12 @@ bool tst_StorageFaults::apply(Fault fault)
         return QFile::setPermissions(m_path, QFile::ReadOwner);
     case Unreadable:
         return QFile::setPermissions(m_path, {});
-    case DiskFull: {
+    case DiskFull: { // a file size limit fails writes as a full disk does, with no privileges
         std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit;
-        getrlimit(RLIMIT_FSIZE, &limit);
-        limit.rlim_cur = 64;
-        return setrlimit(RLIMIT_FSIZE, &limit) == 0;
+        getrlimit(RLIMIT_FSIZE, &m_sizeLimit);
+        rlimit tiny = m_sizeLimit;
+        tiny.rlim_cur = 64;
+        return setrlimit(RLIMIT_FSIZE, &tiny) == 0;
     }
     case KilledMidWrite:
         return killMidWrite(m_path);
@@ -166,10 +168,7 @@ bool tst_StorageFaults::apply(Fault fault)
 void tst_StorageFaults::undo(Fault fault)
 {
     if (fault == DiskFull) {
-        rlimit limit;
-        getrlimit(RLIMIT_FSIZE, &limit);
-        limit.rlim_cur = limit.rlim_max;
-        setrlimit(RLIMIT_FSIZE, &limit);
+        setrlimit(RLIMIT_FSIZE, &m_sizeLimit);
         std::signal(SIGXFSZ, SIG_DFL);
     }
     QFile::setPermissions(m_dir->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -204,17 +203,29 @@ void tst_StorageFaults::faultKeepsUsersKeys()
     QFETCH(bool, asUser);
     if (!asUser || geteuid() != 0)
         return faultOnce(Fault(fault));
-    QCOMPARE(chown(qPrintable(m_dir->path()), nobody, nobody), 0);
+    const char *cannot = "cannot become user 65534, and root ignores permissions: skipped";
+    if (chown(qPrintable(m_dir->path()), nobody, nobody) != 0)
+        QSKIP(cannot);
+    // The verdict comes through a pipe: the exit status may be a memory checker's.
+    int verdict[2];
+    QCOMPARE(pipe(verdict), 0);
     const pid_t child = fork();
     if (child == 0) {
-        if (setgroups(0, nullptr) != 0 || setgid(nobody) != 0 || setuid(nobody) != 0)
-            _exit(2);
-        faultOnce(Fault(fault));
-        _exit(QTest::currentTestFailed() ? 1 : 0);
+        char result = 's';
+        if (setgroups(0, nullptr) == 0 && setgid(nobody) == 0 && setuid(nobody) == 0) {
+            faultOnce(Fault(fault));
+            result = QTest::currentTestFailed() ? 'f' : 'p';
+        }
+        _exit(write(verdict[1], &result, 1) == 1 ? 0 : 1);
     }
-    int status = -1;
-    QCOMPARE(waitpid(child, &status, 0), child);
-    QVERIFY2(WIFEXITED(status) && WEXITSTATUS(status) == 0, "the row failed as user 65534");
+    close(verdict[1]);
+    char result = 'f';
+    const bool told = read(verdict[0], &result, 1) == 1;
+    close(verdict[0]);
+    QCOMPARE(waitpid(child, nullptr, 0), child);
+    if (result == 's')
+        QSKIP(cannot);
+    QVERIFY2(told && result == 'p', "the row failed as user 65534");
 }
 
 // The page loads, shows the user's key, and the failure reaches the host.

@@ -3,7 +3,9 @@
 #include "tarnlib.h"
 #include "tarntitlewidget.h"
 
+#include <QLabel>
 #include <QLayout>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QToolButton>
 #include <QtTest>
@@ -23,6 +25,24 @@ public:
     }
     using TarnBaseDialog::m_fullScreen, TarnBaseDialog::m_restoreButton;
     using TarnBaseDialog::m_titleItems, TarnBaseDialog::m_titleItemsLayout;
+};
+
+// The frame as first painted: each ring stroked as a rectangle with a 1-pixel pen.
+class StrokedDialog : public Dialog
+{
+public:
+    using Dialog::Dialog;
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QPainter painter(this);
+        painter.setPen(QPen(QColor(0, 16, 13, 255), 1));
+        for (int i = 0; i < m_borderWidth; ++i)
+            painter.drawRect(i, i, width() - 1 - 2 * i, height() - 1 - 2 * i);
+        painter.end();
+        QDialog::paintEvent(event);
+    }
 };
 
 // A table row whose only column, "c", holds the whole case.
@@ -99,18 +119,61 @@ private slots:
         QCOMPARE(layout->itemAt(layout->count() - 1)->widget(), dialog.m_titleItems.last());
     }
 
-    void borderRingsOnEverySide()
+    void titleAlsoNamesTheWindow_data()
     {
-        const int border = 3;
+        QTest::addColumn<QString>("call");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("constructor") << ""
+                                     << "built";
+        QTest::newRow("setTitle") << "setTitle"
+                                  << "set";
+        QTest::newRow("setFrameTitle") << "setFrameTitle"
+                                       << "framed";
+        QTest::newRow("setTitle to empty") << "setTitle"
+                                           << "";
+    }
+
+    void titleAlsoNamesTheWindow()
+    {
+        QFETCH(QString, call);
+        QFETCH(QString, title);
+        TarnBaseDialog dialog(nullptr, QStringLiteral("built"), 0);
+        if (call == "setTitle")
+            dialog.setTitle(title);
+        else if (call == "setFrameTitle")
+            dialog.setFrameTitle(title);
+        QCOMPARE(dialog.findChild<QLabel *>(QStringLiteral("titleLabel"))->text(), title);
+        QCOMPARE(dialog.windowTitle(), title);
+    }
+
+    void borderRingsMatchStrokedRectangles_data()
+    {
+        QTest::addColumn<int>("border");
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("1 at 1.0") << 1 << 1.0 << QSize(400, 300);
+        QTest::newRow("2 at 1.0, odd size") << 2 << 1.0 << QSize(401, 299);
+        QTest::newRow("3 at 1.0") << 3 << 1.0 << QSize(400, 300);
+        QTest::newRow("1 at 1.5, odd size") << 1 << 1.5 << QSize(399, 301);
+        QTest::newRow("2 at 1.5") << 2 << 1.5 << QSize(400, 300);
+        QTest::newRow("3 at 1.5, odd size") << 3 << 1.5 << QSize(401, 301);
+    }
+
+    void borderRingsMatchStrokedRectangles()
+    {
+        QFETCH(int, border);
+        QFETCH(double, scale);
+        QFETCH(QSize, size);
+        gScale = scale;
         Dialog dialog(border);
+        StrokedDialog stroked(border);
+        dialog.resize(size);
+        stroked.resize(size);
         const QImage image = dialog.grab().toImage();
-        const int r = image.width() - 1, b = image.height() - 1;
-        // Each ring on all four sides, and nothing of its colour just inside the last one.
-        for (int i = 0; i <= border; ++i) {
-            for (const QPoint &p :
-                 { QPoint(i, b / 2), QPoint(r - i, b / 2), QPoint(r / 2, i), QPoint(r / 2, b - i) })
-                QCOMPARE(image.pixelColor(p) == QColor(0, 16, 13), i < border);
-        }
+        QCOMPARE(image, stroked.grab().toImage());
+        // The rings are there: the outermost pixel has their colour, the first inside does not.
+        QCOMPARE(image.pixelColor(0, size.height() / 2), QColor(0, 16, 13));
+        QVERIFY(image.pixelColor(border, size.height() / 2) != QColor(0, 16, 13));
     }
 
     void windowRectKeepsOppositeEdgeAndMinimum_data()
