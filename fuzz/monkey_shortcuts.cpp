@@ -116,14 +116,24 @@ private:
         m_page = new ShortCuts(&m_window, &m_interface);
         m_page->loadShortCuts();
         m_edits = m_page->findChildren<ShortCutEdit *>();
-        QApplication::setActiveWindow(&m_window);
         focus(m_edits.first());
     }
 
     void focus(ShortCutEdit *edit)
     {
+        // A closed notice may leave no window active; a user clicks the page again.
+        if (!m_window.isActiveWindow())
+            activate();
         m_focus = edit;
         edit->setFocus(Qt::OtherFocusReason);
+    }
+
+    // Active, so that a change of field delivers focus-out and focus-in events.
+    void activate()
+    {
+        m_window.activateWindow();
+        if (!QTest::qWaitForWindowActive(&m_window))
+            std::fprintf(stderr, "the page's window did not become active\n");
     }
 
     void releaseModifiers()

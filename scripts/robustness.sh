@@ -60,6 +60,11 @@ for monkey in "${monkeys[@]}"; do
   done
 done
 
+# Each kind of failed check once, with how often it failed.
+broken=$(cat "$work"/monkey_*.log | sed -n 's/^event [0-9]*: \([^:(]*\).*/\1/p' | sort | uniq -c |
+  awk '{ n = $1; $1 = ""; printf "- %s:%s\n", n, $0 }')
+[ -n "$broken" ] || broken="- none"
+
 storage_row="not built in this tree"
 storage=build/test/tests/corelib/tst_storagefaults
 if [ -x "$storage" ]; then
@@ -102,6 +107,10 @@ loaded shortcut page (\`monkey_shortcuts\`), fixed seeds; CI runs seed 1 with 10
 | Program | Seed | Events | Failed checks |
 |---|---|---|---|
 $monkey_rows
+Failed checks by kind (every seed):
+
+$broken
+
 ## Storage faults
 
 $storage_row.

@@ -77,6 +77,13 @@ void ShortCutEdit::keyReleaseEvent(QKeyEvent *)
         setText(QString());
 }
 
+void ShortCutEdit::focusOutEvent(QFocusEvent *event)
+{
+    if (text().endsWith(QLatin1Char(' ')))
+        setText(QString());
+    QLineEdit::focusOutEvent(event);
+}
+
 void ShortCutEdit::acceptCombination(const QString &combination)
 {
     m_previousText = combination;
