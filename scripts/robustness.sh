@@ -60,9 +60,11 @@ for monkey in "${monkeys[@]}"; do
   done
 done
 
-# Each kind of failed check once, with how often it failed.
-broken=$(cat "$work"/monkey_*.log | sed -n 's/^event [0-9]*: \([^:(]*\).*/\1/p' | sort | uniq -c |
-  awk '{ n = $1; $1 = ""; printf "- %s:%s\n", n, $0 }')
+# Each kind of failed check once, with how often it failed and its first case
+# (expected / found).
+broken=$(cat "$work"/monkey_*.log | sed -n 's/^event [0-9]*: //p' | awk -F': ' '
+  { n[$1]++; if (!($1 in first)) { first[$1] = $2; order[++kinds] = $1 } }
+  END { for (k = 1; k <= kinds; k++) printf "- %d: %s (first: %s)\n", n[order[k]], order[k], first[order[k]] }')
 [ -n "$broken" ] || broken="- none"
 
 storage_row="not built in this tree"
