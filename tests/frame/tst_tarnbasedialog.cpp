@@ -75,6 +75,7 @@ struct MouseCase
     QPoint press, to = {}; // to null: a double click at press
     QRect result;
     QList<QVariantList> titleDrags = {};
+    int border = 2;
 };
 } // namespace
 
@@ -189,6 +190,17 @@ private slots:
         row("bottom-left, min width, 1.25", R { 1.25, 3, 16, { 999, 0 }, { 302, 100, 198, 301 } });
         row("bottom-right in", R { 1, 1, 17, { -10, -10 }, { 100, 100, 391, 291 } });
         row("code 18 at 1.25", R { 1.25, 0, 18, { 50, 50 }, { 0, 0, 204, 153 } });
+        // Travel at the ends of the int range: capped at the largest widget size.
+        const int most = std::numeric_limits<int>::max();
+        const int least = std::numeric_limits<int>::min();
+        row("right, int max", R { 1, 1, 11, { most, 0 }, { 100, 100, QWIDGETSIZE_MAX, 300 } });
+        row("top-left, int min",
+            R { 1,
+                1,
+                13,
+                { least, least },
+                { 500 - QWIDGETSIZE_MAX, 400 - QWIDGETSIZE_MAX, QWIDGETSIZE_MAX,
+                  QWIDGETSIZE_MAX } });
     }
 
     void windowRectKeepsOppositeEdgeAndMinimum()
@@ -237,12 +249,19 @@ private slots:
         row("maximised, by the title", M { true, { 200, 15 }, { 230, 35 }, { 0, 0, 800, 600 } });
         row("double click on y 30", M { false, { 200, 30 }, {}, { 0, 0, 800, 600 } });
         row("double click on y 31", M { false, { 200, 31 }, {}, { 100, 100, 400, 300 } });
+        // Border 3: the computed rectangle is 2 pixels under the minimum size.
+        row("left edge past the minimum: right edge stays",
+            M { false, { 1, 150 }, { 400, 150 }, { 300, 100, 200, 300 }, {}, 3 });
+        row("top edge past the minimum: bottom edge stays",
+            M { false, { 200, 0 }, { 200, 400 }, { 100, 250, 400, 150 }, {}, 3 });
+        row("top-left past the minimum: bottom-right stays",
+            M { false, { 1, 1 }, { 400, 400 }, { 300, 250, 200, 150 }, {}, 3 });
     }
 
     void dragsAndDoubleClicksHonourEdgesAndBand()
     {
         QFETCH(MouseCase, c);
-        Dialog dialog(2);
+        Dialog dialog(c.border);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         if (c.maximised) {
@@ -264,6 +283,29 @@ private slots:
         QTRY_COMPARE(dialog.geometry(), c.result);
         QCOMPARE(titleDrags, c.titleDrags);
         QCOMPARE(dialog.m_restoreButton->isVisible(), dialog.isMaximized());
+    }
+
+    // Qt gives the release to the widget that had the press; when that one was hidden in
+    // between, the release never reaches the dialog, and the first move with the left
+    // button up ends the drag instead.
+    void moveWithLeftButtonUpEndsDragWhoseReleaseWasLost()
+    {
+        Dialog dialog(2);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        const QPoint edge(0, 150);
+        QMouseEvent press(QEvent::MouseButtonPress, edge, dialog.mapToGlobal(edge), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&dialog, &press);
+        const QPoint away(-50, 150);
+        QMouseEvent move(QEvent::MouseMove, away, dialog.mapToGlobal(away), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&dialog, &move);
+        QCOMPARE(dialog.geometry(), QRect(100, 100, 400, 300));
+        QMouseEvent moveAgain(QEvent::MouseMove, away, dialog.mapToGlobal(away), Qt::LeftButton,
+                              Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&dialog, &moveAgain);
+        QCOMPARE(dialog.geometry(), QRect(100, 100, 400, 300));
     }
 
     void centreOverDialogOrScreen_data()

@@ -60,7 +60,8 @@ void row(const char *name, Values... values)
     (QTest::newRow(name) << ... << values);
 }
 
-// Key script: "CA+P" presses P with Ctrl+Alt held, "-" releases; K keypad, R repeat; @L/@R click.
+// Key script: "CA+P" presses P with Ctrl+Alt held, "-" releases; K keypad, R repeat; @L/@R click;
+// @O takes the focus away.
 void run(ShortCutEdit *edit, const QString &script)
 {
     for (const QString &step : script.split(' ')) {
@@ -69,7 +70,10 @@ void run(ShortCutEdit *edit, const QString &script)
         const int modifiers = held.contains('C') * Qt::CTRL | held.contains('A') * Qt::ALT
             | held.contains('K') * Qt::KeypadModifier;
         const int key = QMetaEnum::fromType<Qt::Key>().keyToValue(qPrintable("Key_" + name));
-        if (step[at] == '@')
+        if (step == "@O") {
+            QFocusEvent out(QEvent::FocusOut, Qt::MouseFocusReason);
+            QApplication::sendEvent(edit, &out);
+        } else if (step[at] == '@')
             QTest::mouseClick(edit, name == "L" ? Qt::LeftButton : Qt::RightButton);
         else
             QTest::simulateEvent(edit, step[at] == '+', key, Qt::KeyboardModifiers(modifiers),
@@ -149,6 +153,9 @@ private Q_SLOTS:
         row("repeat of shown key: not checked", "", was, "+F6 R+F6", "F6",
             "check(%1);update(7,%1);update(7,%1)");
         row("release of a lone ctrl", "", was, "+Control C-Control", "", "");
+        row("focus leaves mid-capture", "", was, "+Control @O", "", "");
+        row("nameless key: still capturing", "", was, "C+Control C+unknown", "Ctrl + ", "");
+        row("nameless key alone: nothing", "", was, "@L +unknown", was, "");
         row("taken key refused", "", "F9", "+Escape", "F9", "check(Esc)");
         row("refused, empty previous", "", "", "+Control C+Alt CA+P", "", "check(Ctrl + Alt + P)");
         row("clicks only select", "", was, "@R @L", was, "");
