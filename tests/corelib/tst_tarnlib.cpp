@@ -190,6 +190,7 @@ void tst_TarnLib::testUnusableFileGivesDefaults()
 void tst_TarnLib::testKeyTextReadableBothWaysWithQSettings_data()
 {
     QTest::addColumn<QString>("key");
+    QTest::newRow("cleared, not the default") << QString();
     QTest::newRow("comma is quoted") << QStringLiteral("Ctrl+,");
     QTest::newRow("semicolon is quoted") << QStringLiteral("Ctrl+;");
     QTest::newRow("inner space") << QStringLiteral("Ctrl+Volume Up");
