@@ -22,10 +22,13 @@ void convertText(const QString &text)
 }
 
 // Qt's Key_Back is named "Back", the display name of Backspace: the two forms cannot
-// tell them apart, so only Backspace comes back.
+// tell them apart, so only Backspace comes back. Nor can they tell a name's own outer
+// space from the one around "+"; Qt gives such names only to codes no keyboard sends.
 bool roundTrips(int key)
 {
-    return key != Qt::Key_Back;
+    const QString name = QKeySequence(key).toString(QKeySequence::PortableText);
+    return key != Qt::Key_Back && !name.startsWith(QLatin1Char(' '))
+        && !name.endsWith(QLatin1Char(' '));
 }
 
 void composeKey(FuzzedDataProvider &data)

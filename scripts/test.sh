@@ -19,4 +19,6 @@ run_suite() {
 }
 
 run_suite build/test
-run_suite build/asan -DTARN_SANITIZE=ON -DTARN_TEST_DISPLAY=OFF
+# Clang, so that the same sanitized build also carries the libFuzzer targets and their short runs.
+run_suite build/asan -DTARN_SANITIZE=ON -DTARN_TEST_DISPLAY=OFF -DCMAKE_CXX_COMPILER=clang++ \
+  -DTARN_BUILD_FUZZERS=ON
