@@ -79,6 +79,25 @@ if ! run_tests >/dev/null; then
   exit 1
 fi
 
+write_report() {
+  applied=$((caught + survived))
+  percent=$((applied ? 100 * caught / applied : 0))
+  mkdir -p "$(dirname "$report")"
+  {
+    echo "# Faults the unit tests catch"
+    echo
+    echo "Written by \`scripts/faults.sh\`: each fault of \`scripts/faults.txt\` is put into the"
+    echo "library on its own, the tree is rebuilt and the unit tests are run (offscreen)."
+    echo
+    echo "Injected: $applied. Caught: $caught ($percent %). Survived: $survived."
+    echo "Not applicable: $skipped. Not building: $broken."
+    echo
+    echo "| # | File | Fault | Result | Caught by, or why it cannot be observed |"
+    echo "|---|---|---|---|---|"
+    printf '%s\n' "${rows[@]}"
+  } >"$report"
+}
+
 rows=()
 caught=0 survived=0 skipped=0 broken=0 number=0
 # Runs the fault held in file/what/from/to/why, then clears them.
@@ -127,6 +146,7 @@ try_fault() {
   fi
   printf '%3d %-15s %s: %s\n' "$number" "$result" "$file" "$what" >&2
   rows+=("| $number | \`$file\` | $what | $result | $note |")
+  write_report
   file=""
 }
 
@@ -153,22 +173,7 @@ try_fault
 
 # Puts the build back in step with the restored sources.
 build_tree || true
+write_report
 
-applied=$((caught + survived))
-percent=$((applied ? 100 * caught / applied : 0))
-mkdir -p "$(dirname "$report")"
-{
-  echo "# Faults the unit tests catch"
-  echo
-  echo "Written by \`scripts/faults.sh\`: each fault of \`scripts/faults.txt\` is put into the"
-  echo "library on its own, the tree is rebuilt and the unit tests are run (offscreen)."
-  echo
-  echo "Injected: $applied. Caught: $caught ($percent %). Survived: $survived."
-  echo "Not applicable: $skipped. Not building: $broken."
-  echo
-  echo "| # | File | Fault | Result | Caught by, or why it cannot be observed |"
-  echo "|---|---|---|---|---|"
-  printf '%s\n' "${rows[@]}"
-} >"$report"
 echo "faults: $caught of $applied caught ($percent %), $skipped not applicable, $broken not building;" \
   "report in $report" >&2
