@@ -25,7 +25,7 @@ public:
         m_maximizeEnabled = true;
     }
     using TarnBaseDialog::m_fullScreen, TarnBaseDialog::m_iconLabel,
-        TarnBaseDialog::m_restoreButton;
+        TarnBaseDialog::m_maximizeEnabled, TarnBaseDialog::m_restoreButton;
     using TarnBaseDialog::m_titleItems, TarnBaseDialog::m_titleItemsLayout;
 };
 
@@ -60,6 +60,7 @@ struct MouseCase
     QPoint press, to = {}; // to null: a double click at press
     QRect result = {};
     QList<QVariantList> titleDrags = {};
+    bool maximisable = true;
 };
 
 QRect available()
@@ -276,12 +277,15 @@ private slots:
         row("maximised, by the title", M { true, { 200, 15 }, { 230, 35 } });
         row("double click on y 30", M { false, { 200, 30 } });
         row("double click on y 31", M { false, { 200, 31 }, {}, { 100, 100, 400, 300 } });
+        row("double click, maximising off",
+            M { false, { 200, 30 }, {}, { 100, 100, 400, 300 }, {}, false });
     }
 
     void dragsAndDoubleClicksHonourEdgesAndBand()
     {
         QFETCH(MouseCase, c);
         Dialog dialog(2);
+        dialog.m_maximizeEnabled = c.maximisable;
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         if (c.maximised) {
