@@ -59,8 +59,6 @@ private slots:
         QTest::newRow("256") << "256.1.1.1" << cleared;
         QTest::newRow("three octets") << "1.2.3" << cleared;
         QTest::newRow("leading space") << " 1.2.3.4" << cleared;
-        QTest::newRow("letters") << "a.b.c.d" << cleared;
-        QTest::newRow("empty") << "" << cleared;
     }
     void setTextAcceptsOnlyCompleteAddresses()
     {
