@@ -4,27 +4,6 @@
 #include <QtTest>
 #include <QtWidgets>
 
-namespace {
-Qt::Alignment alignmentInLayout(QWidget *root, QWidget *widget)
-{
-    for (QLayout *layout : root->findChildren<QLayout *>()) {
-        if (layout->indexOf(widget) >= 0)
-            return layout->itemAt(layout->indexOf(widget))->alignment();
-    }
-    return {};
-}
-
-// The title-bar icon, or the message icon of the body.
-QLabel *iconLabel(QWidget *parent)
-{
-    for (QLabel *label : parent->findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (label->objectName() != "titleLabel")
-            return label;
-    }
-    return nullptr;
-}
-} // namespace
-
 class TestTarnMsgBox : public QObject
 {
     Q_OBJECT
@@ -67,13 +46,17 @@ private slots:
                  QStringList({ "M", "TarnLabelText_Regular_12", "TarnLabelText_Regular_12",
                                "TarnChkbox", "TarnSmallBtn", "greenColorSmall" }));
         QVERIFY(check->isChecked());
+        // The body holds the icon's layout and the text frame, whose layout holds the text, the
+        // extra labels' layout, the check boxes' row and a stretch; the title bar's icon comes
+        // after a spacing.
         QWidget *body = content->layout()->itemAt(0)->widget();
-        QCOMPARE(iconLabel(body)->size(), QSize(48, 48)); // never scaled
-        auto *titleBar = box.findChild<QWidget *>("frame-title-widget");
-        QTEST((QList<int> { int(alignmentInLayout(&box, label)),
+        QCOMPARE(body->layout()->itemAt(0)->layout()->itemAt(0)->widget()->size(), QSize(48, 48));
+        QLayout *extraLabels = label->parentWidget()->layout()->itemAt(1)->layout();
+        auto *frameIcon = qobject_cast<QLabel *>(
+            box.findChild<QWidget *>("frame-title-widget")->layout()->itemAt(1)->widget());
+        QTEST((QList<int> { int(extraLabels->itemAt(0)->alignment()),
                             body->layout()->contentsMargins().top(), plain->minimumWidth(),
-                            box.maximumWidth(),
-                            iconLabel(titleBar)->pixmap(Qt::ReturnByValue).height() }),
+                            box.maximumWidth(), frameIcon->pixmap(Qt::ReturnByValue).height() }),
               "sizes");
     }
 
