@@ -129,6 +129,7 @@ private slots:
                  " titleLabel minimize-button maximize-button maximize-button close-button");
         QCOMPARE(dialog.findChild<QWidget *>("frame-title-widget")->height(), 45);
         QVERIFY(dialog.findChild<QWidget *>("frame-content-widget"));
+        QVERIFY(!dialog.findChild<QWidget *>("close-button")->isHidden());
         const QImage image = dialog.grab().toImage();
         QCOMPARE(image.pixelColor(0, 50), QColor(0, 16, 13));
         QVERIFY(image.pixelColor(1, 50) != QColor(0, 16, 13));
