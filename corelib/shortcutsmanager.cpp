@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 #include "shortcutsmanager.h"
 
+#include "keytext.h"
+#include "settingsfile_p.h"
 #include "tarnlib.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
-#include <QHash>
-#include <QSettings>
 
 #include <iterator>
 #include <numeric>
@@ -15,6 +13,8 @@
 ShortCutsManager *ShortCutsManager::_instance = nullptr;
 
 namespace {
+bool callLogEnabled = false;
+
 struct Action
 {
     const char *name;
@@ -40,10 +40,11 @@ constexpr Action actions[] = {
 };
 static_assert(std::size(actions) == ShortCutsManager::ActionCount, "one row per action");
 
+const QString group = QStringLiteral("ShortCuts");
+
 QString settingsKey(int index, const char *field)
 {
-    return QLatin1String("ShortCuts/") + QLatin1String(actions[index].configName) + QLatin1Char('/')
-        + QLatin1String(field);
+    return QLatin1String(actions[index].configName) + QLatin1Char('/') + QLatin1String(field);
 }
 
 ShortCutsKey defaultEntry(int index)
@@ -53,22 +54,21 @@ ShortCutsKey defaultEntry(int index)
     entry.configName = QLatin1String(actions[index].configName);
     entry.defaultKey = QLatin1String(actions[index].defaultKey);
     entry.enabled = true;
-    entry.key = ShortCutsManager::compactKey(entry.defaultKey);
+    entry.key = TarnUI::compactKeyText(entry.defaultKey);
     return entry;
 }
 
 // Fills an entry from the file. A value of the wrong type counts as absent.
-void readEntry(const QSettings &settings, int index, ShortCutsKey &entry)
+void readEntry(const SettingsFile &file, int index, ShortCutsKey &entry)
 {
-    const QVariant enabled = settings.value(settingsKey(index, "Enabled"));
-    const QVariant key = settings.value(settingsKey(index, "Key"));
-    entry.enabledStored = enabled.type() == QVariant::String
-        && (enabled == QLatin1String("true") || enabled == QLatin1String("false"));
+    const QString enabled = file.value(group, settingsKey(index, "Enabled"));
+    const QString key = file.value(group, settingsKey(index, "Key"));
+    entry.enabledStored = enabled == QLatin1String("true") || enabled == QLatin1String("false");
     if (entry.enabledStored)
-        entry.enabled = enabled.toBool();
-    entry.keyStored = key.type() == QVariant::String;
+        entry.enabled = enabled == QLatin1String("true");
+    entry.keyStored = !key.isNull();
     if (entry.keyStored)
-        entry.key = key.toString();
+        entry.key = key;
 }
 
 int focusedActionIndex()
@@ -86,46 +86,31 @@ ShortCutsManager::ShortCutsManager(QObject *parent)
     m_calls.clear();
 }
 
-QString ShortCutsManager::compactKey(const QString &text)
+void ShortCutsManager::setCallLogEnabled(bool enabled)
 {
-    static const QStringList modifiers = { QStringLiteral("Ctrl+"), QStringLiteral("Shift+"),
-                                           QStringLiteral("Alt+"), QStringLiteral("Meta+") };
-    QString compact = text;
-    compact.remove(QLatin1Char(' '));
-    int keyStart = 0;
-    for (bool found = true; found;) {
-        found = false;
-        for (const QString &modifier : modifiers) {
-            if (compact.midRef(keyStart).startsWith(modifier)
-                && compact.size() > keyStart + modifier.size()) {
-                keyStart += modifier.size();
-                found = true;
-            }
-        }
-    }
-    static const QHash<QString, QString> names = {
-        { QStringLiteral("Enter2"), QStringLiteral("Enter") },
-        { QStringLiteral("Enter"), QStringLiteral("Return") },
-        { QStringLiteral("Cap"), QStringLiteral("CapsLock") },
-        { QStringLiteral("PgDn"), QStringLiteral("PgDown") },
-        { QStringLiteral("Back"), QStringLiteral("Backspace") },
-    };
-    const QString keyName = compact.mid(keyStart);
-    return compact.left(keyStart) + names.value(keyName, keyName);
+    callLogEnabled = enabled;
 }
 
-void ShortCutsManager::loadShortCutsKey()
+void ShortCutsManager::record(const QString &call)
+{
+    if (callLogEnabled)
+        m_calls.append(call);
+}
+
+bool ShortCutsManager::loadShortCutsKey()
 {
     record(QStringLiteral("loadShortCutsKey()"));
-    const QSettings settings(tarnConfigPath(), QSettings::IniFormat);
-    const bool readable = settings.status() == QSettings::NoError;
+    const SettingsFile file = SettingsFile::load(tarnConfigPath());
     m_entries.clear();
     for (int i = 0; i < ActionCount; ++i) {
         ShortCutsKey entry = defaultEntry(i);
-        if (readable)
-            readEntry(settings, i, entry);
+        readEntry(file, i, entry);
         m_entries.append(m_seeds.value(i, entry));
     }
+    if (file.errorString().isEmpty())
+        return true;
+    emit storageFailed(file.errorString());
+    return false;
 }
 
 ShortCutsKey ShortCutsManager::getShortCutsKey(ShortCutIndex index) const
@@ -138,7 +123,7 @@ bool ShortCutsManager::updateConfig(ShortCutIndex index, const QString &displayK
     record(QStringLiteral("updateConfig(%1,%2)").arg(index).arg(displayKey));
     if (!isValid(index))
         return false;
-    m_entries[index].key = compactKey(displayKey);
+    m_entries[index].key = TarnUI::compactKeyText(displayKey);
     return true;
 }
 
@@ -150,46 +135,50 @@ void ShortCutsManager::updateConfig(ShortCutIndex index, bool enabled, const QSt
     if (!isValid(index))
         return;
     m_entries[index].enabled = enabled;
-    m_entries[index].key = key.contains(QLatin1Char(' ')) ? compactKey(key) : key;
+    m_entries[index].key = key.contains(QLatin1String(" + ")) ? TarnUI::compactKeyText(key) : key;
 }
 
-void ShortCutsManager::saveConfig(ShortCutIndex index)
+bool ShortCutsManager::saveConfig(ShortCutIndex index)
 {
     record(QStringLiteral("saveConfig(%1)").arg(index));
-    if (isValid(index))
-        save({ index });
+    return isValid(index) && save({ index });
 }
 
-void ShortCutsManager::saveAllConfigs()
+bool ShortCutsManager::saveAllConfigs()
 {
     record(QStringLiteral("saveAllConfigs()"));
     QVector<int> all(ActionCount);
     std::iota(all.begin(), all.end(), 0);
-    save(all);
+    return save(all);
 }
 
-// QSettings writes the INI file through QSaveFile, so a crash or a full disk leaves
-// the previous file intact rather than half of a new one.
-void ShortCutsManager::save(const QVector<int> &indexes)
+// Rereads the file first, so that other groups and other actions keep what is on disk.
+// The stored flags change only once the write has worked.
+bool ShortCutsManager::save(const QVector<int> &indexes)
 {
-    const QString path = tarnConfigPath();
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QSettings settings(path, QSettings::IniFormat);
+    SettingsFile file = SettingsFile::load(tarnConfigPath());
     for (int index : indexes) {
-        ShortCutsKey &entry = m_entries[index];
-        settings.setValue(settingsKey(index, "Enabled"),
-                          entry.enabled ? QStringLiteral("true") : QStringLiteral("false"));
-        settings.setValue(settingsKey(index, "Key"), entry.key);
-        entry.enabledStored = true;
-        entry.keyStored = true;
+        const ShortCutsKey &entry = m_entries[index];
+        file.setValue(group, settingsKey(index, "Enabled"),
+                      entry.enabled ? QStringLiteral("true") : QStringLiteral("false"));
+        file.setValue(group, settingsKey(index, "Key"), entry.key);
     }
-    settings.sync();
+    QString error;
+    if (!file.save(&error)) {
+        emit storageFailed(error);
+        return false;
+    }
+    for (int index : indexes) {
+        m_entries[index].enabledStored = true;
+        m_entries[index].keyStored = true;
+    }
+    return true;
 }
 
 bool ShortCutsManager::checkConflicts(const QString &displayKey)
 {
     record(QStringLiteral("checkConflicts(%1)").arg(displayKey));
-    const QString key = compactKey(displayKey);
+    const QString key = TarnUI::compactKeyText(displayKey);
     if (key.isEmpty())
         return false;
     const int asking = focusedActionIndex();

@@ -28,9 +28,14 @@ static_assert(sizeof(void *) != 4 || sizeof(ShortCutsKey) == 24, "ShortCutsKey l
 // file (tarnConfigPath()). Whoever finds _instance null creates the manager and stores
 // it there; nobody deletes it.
 //
-// The manager holds key texts in compact form. A text that contains a space is taken as
-// display form ("Ctrl + Alt + Q") and compacted on the way in, so the default keys, which
-// are display texts, can be handed back unchanged.
+// The manager holds key texts in compact form. A text with " + " in it is taken as display
+// form ("Ctrl + Alt + Q") and compacted on the way in, so the default keys, which are
+// display texts, can be handed back unchanged.
+//
+// Storage faults never turn the user's keys into defaults: a line that cannot be read
+// costs that line only, a file that cannot be read gives what this process read last, and
+// a failed write leaves both the file and the entries' stored flags as they were. Each
+// fault is reported by a false result and by storageFailed().
 class TARNLIB_EXPORT ShortCutsManager : public QObject
 {
     Q_OBJECT
@@ -56,8 +61,9 @@ public:
 
     explicit ShortCutsManager(QObject *parent = nullptr);
 
-    // Rereads the settings file; a missing, unreadable or corrupt file gives the defaults.
-    void loadShortCutsKey();
+    // Rereads the settings file. Defaults fill in what the file does not hold. False when
+    // the file exists but could not be read whole.
+    bool loadShortCutsKey();
     // The entry of one action; an index outside 0 to 10 gives an entry with empty names.
     ShortCutsKey getShortCutsKey(ShortCutIndex index) const;
 
@@ -66,9 +72,11 @@ public:
     // Sets one action's enabled flag and key text in memory, from the compact form.
     void updateConfig(ShortCutIndex index, bool enabled, const QString &key);
 
-    // Persist one action / all actions. The file is replaced atomically.
-    void saveConfig(ShortCutIndex index);
-    void saveAllConfigs();
+    // Persist one action / all actions. The file is replaced atomically, never written
+    // over while it cannot be read, and kept as <file>.bak first when it held lines that
+    // could not be read. False when nothing was written.
+    bool saveConfig(ShortCutIndex index);
+    bool saveAllConfigs();
 
     // Whether another action already holds the combination, given in display form.
     // "Another": when the widget that has the keyboard focus carries the dynamic
@@ -82,13 +90,12 @@ public:
     // for its action until clearSeeds().
     void seedEntry(ShortCutIndex index, const ShortCutsKey &entry);
     void clearSeeds();
-    // Every call the manager received except getShortCutsKey(), in order, as texts
-    // such as "updateConfig(7,true,Ctrl+P)" or "saveConfig(7)".
+    // While switched on (off by default, for every manager), each manager logs every
+    // call it receives except getShortCutsKey(), in order, as texts such as
+    // "updateConfig(7,true,Ctrl+P)" or "saveConfig(7)".
+    static void setCallLogEnabled(bool enabled);
     QStringList calls() const { return m_calls; }
     void clearCalls() { m_calls.clear(); }
-
-    // The display form of a key text turned into the compact form.
-    static QString compactKey(const QString &displayText);
 
 public Q_SLOTS:
     // Applies the saved shortcuts: the stand-in announces them with shortCutsApplied().
@@ -96,11 +103,14 @@ public Q_SLOTS:
 
 Q_SIGNALS:
     void shortCutsApplied();
+    // The settings file could not be read whole, or a save wrote nothing; reason says
+    // which file and why.
+    void storageFailed(const QString &reason);
 
 private:
     static bool isValid(int index) { return index >= 0 && index < ActionCount; }
-    void record(const QString &call) { m_calls.append(call); }
-    void save(const QVector<int> &indexes);
+    void record(const QString &call);
+    bool save(const QVector<int> &indexes);
 
     QVector<ShortCutsKey> m_entries;
     QHash<int, ShortCutsKey> m_seeds;

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 #include "tarninterface.h"
 
+#include "settingsfile_p.h"
 #include "tarnlib.h"
 
-#include <QSettings>
+#include <QVariant>
 
 TarnInterface *TarnInterface::mInstance = nullptr;
 
@@ -14,32 +15,30 @@ void TarnInterface::setVmStayOnTop(bool onTop)
 }
 
 namespace {
-// A file that cannot be read or parsed holds no older settings.
-QVariant legacyValue(const char *name)
+// Null when the file holds no such setting.
+QString legacyValue(const char *name)
 {
-    QSettings settings(tarnConfigPath(), QSettings::IniFormat);
-    if (settings.status() != QSettings::NoError)
-        return {};
-    return settings.value(QLatin1String("Legacy/") + QLatin1String(name));
+    return SettingsFile::load(tarnConfigPath())
+        .value(QStringLiteral("Legacy"), QLatin1String(name));
 }
 
 // A shortcut the older settings never mention was switched on, as on a fresh install.
 bool legacyEnabled(const char *name)
 {
-    const QVariant value = legacyValue(name);
-    return !value.isValid() || value.toBool();
+    const QString value = legacyValue(name);
+    return value.isNull() || QVariant(value).toBool();
 }
 } // namespace
 
 const char *TarnInterface::legacyKey(const char *name)
 {
-    const QVariant value = legacyValue(name);
-    if (!value.isValid()) {
+    const QString value = legacyValue(name);
+    if (value.isNull()) {
         m_keyTexts.remove(name);
         return nullptr;
     }
     QByteArray &text = m_keyTexts[name];
-    text = value.toString().toUtf8();
+    text = value.toUtf8();
     return text.constData();
 }
 

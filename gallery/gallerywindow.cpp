@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 #include "gallerywindow.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -9,6 +10,9 @@
 #include <QShortcut>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWindow>
+
+#include <cstdio>
 
 namespace {
 // Sizes are given at scale 1.0, like the library's own.
@@ -24,6 +28,30 @@ QGroupBox *section(const QString &title, QLayout *layout)
     return box;
 }
 
+// For a script that drives the gallery with real input, the gallery also writes its status
+// lines to standard output and lists the controls of each window that gets the focus. Only
+// when TARN_GALLERY_SCRIPTED is set, so that standard output otherwise carries nothing of it.
+bool scripted()
+{
+    static const bool on = qEnvironmentVariableIsSet("TARN_GALLERY_SCRIPTED");
+    return on;
+}
+
+void printLine(const QString &line)
+{
+    const QByteArray bytes = line.toUtf8() + '\n';
+    std::fwrite(bytes.constData(), 1, bytes.size(), stdout);
+    std::fflush(stdout);
+}
+
+// Every line the gallery reports goes through here.
+void showLine(QLabel *status, const QString &text)
+{
+    status->setText(text);
+    if (scripted())
+        printLine(text);
+}
+
 // A hover control in row that tells status when the pointer enters or leaves it.
 template<typename Control>
 Control *hoverControl(QHBoxLayout *row, QLabel *status)
@@ -32,9 +60,48 @@ Control *hoverControl(QHBoxLayout *row, QLabel *status)
     row->addWidget(control);
     const QString name = QLatin1String(control->metaObject()->className());
     QObject::connect(control, &Control::sigMouseHoverEnterChanged, status, [=](bool entered) {
-        status->setText(name + (entered ? QLatin1String(" entered") : QLatin1String(" left")));
+        showLine(status, name + (entered ? QLatin1String(" entered") : QLatin1String(" left")));
     });
     return control;
+}
+
+QString caption(const QWidget *widget)
+{
+    if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
+        return button->text();
+    if (const auto *label = qobject_cast<const QLabel *>(widget))
+        return label->text();
+    return widget->property("ShortCutIndex").toString();
+}
+
+// For the window that gets the focus, a line with its class and size, then one line per control:
+// the window's class, the control's rectangle in window coordinates, class, object name, text.
+void printControls(QWindow *focused)
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (!focused || window->windowHandle() != focused)
+            continue;
+        const QString windowClass = QLatin1String(window->metaObject()->className());
+        printLine(QStringLiteral("window\t%1\t%2,%3")
+                      .arg(windowClass)
+                      .arg(window->width())
+                      .arg(window->height()));
+        for (QWidget *widget : window->findChildren<QWidget *>()) {
+            if (!widget->isVisible()
+                || !(widget->inherits("QAbstractButton") || widget->inherits("QLabel")
+                     || widget->inherits("QLineEdit") || widget->inherits("QComboBox")))
+                continue;
+            const QRect r(widget->mapTo(window, QPoint(0, 0)), widget->size());
+            printLine(QStringLiteral("widget\t%1\t%2,%3,%4,%5\t%6\t%7\t%8")
+                          .arg(windowClass)
+                          .arg(r.x())
+                          .arg(r.y())
+                          .arg(r.width())
+                          .arg(r.height())
+                          .arg(QLatin1String(widget->metaObject()->className()),
+                               widget->objectName(), caption(widget)));
+        }
+    }
 }
 } // namespace
 
@@ -69,6 +136,9 @@ GalleryWindow::GalleryWindow(TarnInterface *facade)
     connect(ShortCutsManager::_instance, &ShortCutsManager::shortCutsApplied, this,
             &GalleryWindow::applyShortcuts);
     applyShortcuts();
+
+    if (scripted())
+        connect(qApp, &QGuiApplication::focusWindowChanged, this, &printControls);
 }
 
 QWidget *GalleryWindow::buildHoverControls()
@@ -96,6 +166,8 @@ QWidget *GalleryWindow::buildViews()
     spinner->setFixedSize(scaled(40), scaled(40));
     spinner->startAnimation(80);
     row->addWidget(spinner);
+    // The icons come from the image set of the current scale.
+    row->addWidget(new QLabel(tr("Images from %1").arg(adjusteResourcePath(QStringLiteral(":/")))));
     return section(tr("Auto-hide scroll bar and rotating label"), row);
 }
 
@@ -119,51 +191,100 @@ QWidget *GalleryWindow::buildActions()
     auto *row = new QHBoxLayout;
     auto *message = new QPushButton(tr("Message box…"));
     auto *shortcuts = new QPushButton(tr("Shortcut settings…"));
-    auto *onTop = new QCheckBox(tr("Stay on top"));
+    auto *notice = new QPushButton(tr("Notice…"));
+    m_onTop = new QCheckBox(tr("Stay on top"));
     connect(message, &QPushButton::clicked, this, &GalleryWindow::showMessageBox);
     connect(shortcuts, &QPushButton::clicked, this, &GalleryWindow::showShortcutSettings);
-    connect(onTop, &QCheckBox::toggled, this, &TarnBaseDialog::setStaysOnTop);
+    connect(notice, &QPushButton::clicked, this, &GalleryWindow::showNotice);
+    connect(m_onTop, &QCheckBox::toggled, this, &TarnBaseDialog::setStaysOnTop);
     row->addWidget(message);
     row->addWidget(shortcuts);
+    row->addWidget(notice);
     row->addStretch(1);
-    row->addWidget(onTop);
+    row->addWidget(m_onTop);
     return section(tr("Dialogs"), row);
+}
+
+std::unique_ptr<TarnMsgBox> GalleryWindow::createMessageBox()
+{
+    auto box =
+        std::make_unique<TarnMsgBox>(adjusteResourcePath(QStringLiteral(":/logo.png")), tr("Tarn"),
+                                     tr("Delete the instance \"Pixel 7\"?"), this);
+    box->setMessageIcon(adjusteResourcePath(QStringLiteral(":/warning.png")));
+    box->addLabel(tr("Its apps and data are removed as well."), false);
+    box->addCheckbox(tr("Keep the disk image"), true);
+    box->addButton(tr("Delete"), true);
+    box->addButton(tr("Cancel"), false);
+    return box;
 }
 
 void GalleryWindow::showMessageBox()
 {
-    TarnMsgBox box(adjusteResourcePath(QStringLiteral(":/logo.png")), tr("Tarn"),
-                   tr("Delete the instance \"Pixel 7\"?"), this);
-    box.setMessageIcon(adjusteResourcePath(QStringLiteral(":/warning.png")));
-    box.addLabel(tr("Its apps and data are removed as well."), false);
-    QCheckBox *keep = box.addCheckbox(tr("Keep the disk image"), true);
-    QPushButton *remove = box.addButton(tr("Delete"), true);
-    box.addButton(tr("Cancel"), false);
-    box.exec();
-    if (!box.clickedButton())
+    const std::unique_ptr<TarnMsgBox> box = createMessageBox();
+    box->exec();
+    const QPushButton *clicked = box->clickedButton();
+    const bool kept = box->findChild<QCheckBox *>()->isChecked();
+    if (!clicked)
         report(tr("Message box closed from its title bar"));
     else
-        report(
-            box.clickedButton() == remove
-                ? tr("Deleted (disk image %1)").arg(keep->isChecked() ? tr("kept") : tr("removed"))
-                : tr("Cancelled"));
+        report(clicked->objectName() == QLatin1String("greenColorSmall")
+                   ? tr("Deleted (disk image %1)").arg(kept ? tr("kept") : tr("removed"))
+                   : tr("Cancelled"));
+}
+
+std::unique_ptr<TarnMsgBox> GalleryWindow::createNotice()
+{
+    auto box =
+        std::make_unique<TarnMsgBox>(tr("Update"), tr("TarnUILib 2.0 is ready to install."), this);
+    box->setMessageIcon(adjusteResourcePath(QStringLiteral(":/logo.png")));
+    box->addLabel(tr("Running instances are saved and restarted."), false);
+    box->addSecondaryTextSpacing(scaled(6));
+    box->addLabel(tr("<a href=\"https://example.org/tarn\">What is new</a>"), true);
+    box->addCheckbox(tr("Back up instances first"), true);
+    box->addCheckbox(tr("Install updates by themselves"), false);
+    box->addChkboxStretch(1);
+    box->addButtonSlot(
+        tr("Release notes"), [this] { report(tr("Release notes asked for")); }, false);
+    box->addBtnStretch(1);
+    box->addButton(tr("Later"), false);
+    box->addButton(tr("Install"), true);
+    return box;
+}
+
+void GalleryWindow::showNotice()
+{
+    const std::unique_ptr<TarnMsgBox> box = createNotice();
+    box->exec();
+    const QPushButton *clicked = box->clickedButton();
+    report(tr("Notice closed by %1").arg(clicked ? clicked->text() : tr("its title bar")));
+}
+
+std::unique_ptr<TarnBaseDialog> GalleryWindow::createShortcutSettings()
+{
+    auto dialog = std::make_unique<TarnBaseDialog>(this, tr("Shortcut settings"), 1);
+    dialog->setFrameIcon(adjusteResourcePath(QStringLiteral(":/logo.png")), 4);
+    auto *layout =
+        new QVBoxLayout(dialog->findChild<QWidget *>(QStringLiteral("frame-content-widget")));
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto *page = new ShortCuts(dialog.get(), m_facade);
+    layout->addWidget(page);
+    page->loadShortCuts();
+    dialog->resize(scaled(760), scaled(440));
+    return dialog;
 }
 
 void GalleryWindow::showShortcutSettings()
 {
-    TarnBaseDialog dialog(this, tr("Shortcut settings"), 1);
-    dialog.setFrameIcon(adjusteResourcePath(QStringLiteral(":/logo.png")), 4);
-    auto *layout =
-        new QVBoxLayout(dialog.findChild<QWidget *>(QStringLiteral("frame-content-widget")));
-    layout->setContentsMargins(0, 0, 0, 0);
-    auto *page = new ShortCuts(&dialog, m_facade);
-    layout->addWidget(page);
-    page->loadShortCuts();
+    const std::unique_ptr<TarnBaseDialog> dialog = createShortcutSettings();
     // center() shows the dialog, and a dialog already shown would not become modal in exec().
-    dialog.setModal(true);
-    dialog.resize(scaled(760), scaled(440));
-    dialog.center(this);
-    dialog.exec();
+    dialog->setModal(true);
+    dialog->center(this);
+    dialog->exec();
+}
+
+void GalleryWindow::setStayOnTopChecked(bool checked)
+{
+    m_onTop->setChecked(checked);
 }
 
 void GalleryWindow::applyShortcuts()
@@ -185,5 +306,5 @@ void GalleryWindow::applyShortcuts()
 
 void GalleryWindow::report(const QString &text)
 {
-    m_status->setText(text);
+    showLine(m_status, text);
 }

@@ -4,6 +4,9 @@
 
 #include <TarnUILib/TarnUILib.h>
 
+#include <memory>
+
+class QCheckBox;
 class QLabel;
 class QShortcut;
 
@@ -15,9 +18,17 @@ class GalleryWindow : public TarnBaseDialog
 public:
     explicit GalleryWindow(TarnInterface *facade);
 
-    // Both run modally and return when the dialog closes.
+    // Each runs its dialog modally and returns when the dialog closes.
     void showMessageBox();
+    void showNotice();
     void showShortcutSettings();
+
+    // The same dialogs, built but not shown.
+    std::unique_ptr<TarnMsgBox> createMessageBox();
+    std::unique_ptr<TarnMsgBox> createNotice();
+    std::unique_ptr<TarnBaseDialog> createShortcutSettings();
+
+    void setStayOnTopChecked(bool checked);
 
 private:
     QWidget *buildHoverControls();
@@ -29,6 +40,7 @@ private:
 
     TarnInterface *m_facade;
     QLabel *m_status = nullptr;
+    QCheckBox *m_onTop = nullptr;
     QList<QShortcut *> m_shortcuts;
 };
 

@@ -3,7 +3,8 @@
 # when one is missing.
 set -euo pipefail
 
-packages=(build-essential cmake qtbase5-dev "$@")
+# Linguist tools: the library embeds its translations, compiled at build time.
+packages=(build-essential cmake qtbase5-dev qttools5-dev qttools5-dev-tools "$@")
 
 missing=()
 for p in "${packages[@]}"; do

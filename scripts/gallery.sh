@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# Builds the library and runs the gallery. On the offscreen platform (the default when
-# QT_QPA_PLATFORM is unset) it pictures the gallery, its message box and its shortcut page
-# into build/gallery/*.png and exits; with a display, QT_QPA_PLATFORM=xcb scripts/gallery.sh
-# opens it to be clicked through (arguments go to the program, see --help).
+# Builds the library and runs the gallery. Without a display (QT_QPA_PLATFORM unset or
+# offscreen) it pictures every window into build/gallery/screenshots/ and exits; with one,
+# e.g. QT_QPA_PLATFORM=xcb scripts/gallery.sh, it opens the gallery to be clicked through.
+# Arguments go to the program (--lang zh|en, --style light|dark, --scale F, ...; see --help).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-# The shortcut page's labels are Chinese.
+# The Chinese texts need a CJK font.
 scripts/bootstrap.sh fonts-noto-cjk
 
 cmake -S . -B build/gallery -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
@@ -15,7 +15,4 @@ export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 if [ "$QT_QPA_PLATFORM" != offscreen ]; then
   exec "$gallery" "$@"
 fi
-"$gallery" --screenshot build/gallery/gallery.png "$@"
-"$gallery" --open message --screenshot build/gallery/message.png "$@"
-"$gallery" --open shortcuts --screenshot build/gallery/shortcuts.png "$@"
-echo "gallery: wrote build/gallery/gallery.png, message.png and shortcuts.png"
+exec "$gallery" --screenshots build/gallery/screenshots "$@"

@@ -40,6 +40,8 @@ TarnBaseDialog::TarnBaseDialog(QWidget *parent, const QString &title, int border
     m_titleLabel->setObjectName(QStringLiteral("titleLabel"));
     m_titleLabel->setMinimumWidth(1);
     m_titleLabel->setText(title);
+    // The desktop shows no title bar of ours: task bars, switchers and screen readers read this.
+    setWindowTitle(title);
 
     auto *titleLayout = new QHBoxLayout;
     titleLayout->setObjectName(QStringLiteral("title-layout"));
@@ -104,6 +106,7 @@ TarnBaseDialog::~TarnBaseDialog() = default;
 void TarnBaseDialog::setTitle(const QString &text)
 {
     m_titleLabel->setText(text);
+    setWindowTitle(text);
 }
 
 void TarnBaseDialog::setFrameTitle(const QString &text)

@@ -6,12 +6,12 @@
 #include <QWidget>
 
 namespace {
-QWidget *widgetFor(HWND hwnd)
+QWidget *widgetFor(HWND__ *hwnd)
 {
     return hwnd ? QWidget::find(reinterpret_cast<WId>(hwnd)) : nullptr;
 }
 
-void setStaysOnTop(HWND hwnd, bool on)
+void setStaysOnTop(HWND__ *hwnd, bool on)
 {
     QWidget *window = widgetFor(hwnd);
     if (!window)
@@ -25,18 +25,18 @@ void setStaysOnTop(HWND hwnd, bool on)
 }
 } // namespace
 
-bool isWndTopMost(HWND hwnd)
+bool isWndTopMost(HWND__ *hwnd)
 {
     const QWidget *window = widgetFor(hwnd);
     return window && window->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
 }
 
-void showWndTopMost(HWND hwnd)
+void showWndTopMost(HWND__ *hwnd)
 {
     setStaysOnTop(hwnd, true);
 }
 
-void cancelTopMost(HWND hwnd)
+void cancelTopMost(HWND__ *hwnd)
 {
     setStaysOnTop(hwnd, false);
 }

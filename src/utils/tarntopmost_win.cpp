@@ -5,8 +5,10 @@
 
 #include <cstdlib>
 
+// The functions are defined on HWND__ * as declared, not on HWND, which is void * when the
+// library itself is built with NO_STRICT; <windows.h> takes either.
 namespace {
-void setTopMostPosition(HWND hwnd, HWND insertAfter)
+void setTopMostPosition(HWND__ *hwnd, HWND insertAfter)
 {
     RECT rect {};
     GetWindowRect(hwnd, &rect);
@@ -15,17 +17,17 @@ void setTopMostPosition(HWND hwnd, HWND insertAfter)
 }
 } // namespace
 
-bool isWndTopMost(HWND hwnd)
+bool isWndTopMost(HWND__ *hwnd)
 {
     return (GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }
 
-void showWndTopMost(HWND hwnd)
+void showWndTopMost(HWND__ *hwnd)
 {
     setTopMostPosition(hwnd, HWND_TOPMOST);
 }
 
-void cancelTopMost(HWND hwnd)
+void cancelTopMost(HWND__ *hwnd)
 {
     setTopMostPosition(hwnd, HWND_NOTOPMOST);
 }

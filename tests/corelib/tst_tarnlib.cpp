@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
@@ -18,12 +19,20 @@ class tst_TarnLib : public QObject
 
     QTemporaryDir m_dir;
 
+    QString writeConfig(const QByteArray &contents)
+    {
+        QFile file(tarnConfigPath());
+        return file.open(QIODevice::WriteOnly) && file.write(contents) >= 0 ? file.fileName()
+                                                                            : QString();
+    }
+
 private Q_SLOTS:
     void init()
     {
         QDir(m_dir.path()).removeRecursively();
         QDir().mkpath(m_dir.path());
         setTarnConfigPath(m_dir.filePath(QStringLiteral("tarn.ini")));
+        ShortCutsManager(); // reads a missing file: forgets what earlier tests wrote
     }
 
     void savedConfigReadByNewInstanceOtherGroupsKept()
@@ -43,6 +52,118 @@ private Q_SLOTS:
         QCOMPARE(ShortCutsManager().getShortCutsKey(ShortCutsManager::Menu).key, "Return");
         QCOMPARE(TarnInterface().getShortCutsShakeEdit(), QByteArray("Ctrl+1"));
         QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden), { "tarn.ini" });
+    }
+
+    void testDisplayKeyStoredCompact_data()
+    {
+        QTest::addColumn<QString>("display");
+        QTest::addColumn<QString>("compact");
+        QTest::newRow("modifiers")
+            << QStringLiteral("Ctrl + Shift + Alt + A") << "Ctrl+Shift+Alt+A";
+        QTest::newRow("main Enter") << QStringLiteral("Enter") << "Return";
+        QTest::newRow("keypad Enter") << QStringLiteral("Enter2") << "Enter";
+        QTest::newRow("Caps Lock") << QStringLiteral("Ctrl + Cap") << "Ctrl+CapsLock";
+        QTest::newRow("Backspace") << QStringLiteral("Alt + Back") << "Alt+Backspace";
+        QTest::newRow("Backtab is a whole name")
+            << QStringLiteral("Shift + Backtab") << "Shift+Backtab";
+        QTest::newRow("plus key") << QStringLiteral("Ctrl + +") << "Ctrl++";
+        QTest::newRow("inner space kept") << QStringLiteral("Ctrl + Volume Up") << "Ctrl+Volume Up";
+        QTest::newRow("extra spaces") << QStringLiteral("  Ctrl  +  Q ") << "Ctrl+Q";
+        QTest::newRow("empty") << QStringLiteral("") << "";
+    }
+
+    void testDisplayKeyStoredCompact()
+    {
+        QFETCH(QString, display);
+        QFETCH(QString, compact);
+        ShortCutsManager manager;
+        manager.updateConfig(ShortCutsManager::Menu, display);
+        QCOMPARE(manager.getShortCutsKey(ShortCutsManager::Menu).key, compact);
+    }
+
+    void testKeyTextReadableBothWaysWithQSettings_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::newRow("comma is quoted") << QStringLiteral("Ctrl+,");
+        QTest::newRow("semicolon is quoted") << QStringLiteral("Ctrl+;");
+        QTest::newRow("inner space") << QStringLiteral("Ctrl+Volume Up");
+        QTest::newRow("outer spaces") << QStringLiteral(" Q ");
+        QTest::newRow("at sign first") << QStringLiteral("@Variant(x)");
+        QTest::newRow("quote and backslash") << QStringLiteral("\"\\");
+        QTest::newRow("non-ASCII") << QStringLiteral("Ctrl+Ä€");
+        QTest::newRow("control char then hex digit") << QStringLiteral("\x01"
+                                                                       "A");
+    }
+
+    // The file stays one QSettings reads and writes.
+    void testKeyTextReadableBothWaysWithQSettings()
+    {
+        QFETCH(QString, key);
+        ShortCutsManager manager;
+        manager.updateConfig(ShortCutsManager::Menu, true, key);
+        QVERIFY(manager.saveConfig(ShortCutsManager::Menu));
+        {
+            QSettings settings(tarnConfigPath(), QSettings::IniFormat);
+            QCOMPARE(settings.value(QStringLiteral("ShortCuts/Menu/Key")).toString(), key);
+            settings.setValue(QStringLiteral("ShortCuts/Back/Key"), key);
+        }
+        ShortCutsManager reader;
+        QCOMPARE(reader.getShortCutsKey(ShortCutsManager::Back).key, key);
+        QCOMPARE(reader.getShortCutsKey(ShortCutsManager::Menu).key, key);
+    }
+
+    void testMalformedLineCostsThatLineOnly_data()
+    {
+        QTest::addColumn<QByteArray>("contents");
+        const QByteArray good = "[ShortCuts]\nScreenshot\\Enabled=false\n";
+        const QByteArray key = "Screenshot\\Key=Ctrl+Alt+Y\n";
+        QTest::newRow("header without ]") << good + key + "[Other\nx=1\n";
+        QTest::newRow("line without =") << good + "garbage\n" + key;
+        QTest::newRow("NUL byte") << good + QByteArray("Menu\\Key=F\0007\n", 13) + key;
+        QTest::newRow("quote left open") << good + "Menu\\Key=\"F7\n" + key;
+        QTest::newRow("empty key") << good + "=F7\n" + key;
+    }
+
+    // The readable lines are the user's; the file as it was is kept once, before the first
+    // write over it.
+    void testMalformedLineCostsThatLineOnly()
+    {
+        QFETCH(QByteArray, contents);
+        QVERIFY(!writeConfig(contents).isEmpty());
+        ShortCutsManager manager;
+        QSignalSpy failed(&manager, &ShortCutsManager::storageFailed);
+        QVERIFY(!manager.loadShortCutsKey());
+        QCOMPARE(failed.count(), 1);
+        const ShortCutsKey shot = manager.getShortCutsKey(ShortCutsManager::Screenshot);
+        QCOMPARE(shot.key, QStringLiteral("Ctrl+Alt+Y"));
+        QVERIFY(!shot.enabled && shot.enabledStored && shot.keyStored);
+        QVERIFY(!manager.getShortCutsKey(ShortCutsManager::Menu).keyStored);
+        QVERIFY(manager.saveConfig(ShortCutsManager::Menu));
+        QVERIFY(manager.saveAllConfigs());
+        QFile backup(tarnConfigPath() + QStringLiteral(".bak"));
+        QVERIFY(backup.open(QIODevice::ReadOnly));
+        QCOMPARE(backup.readAll(), contents);
+        QSettings settings(tarnConfigPath(), QSettings::IniFormat);
+        QCOMPARE(settings.status(), QSettings::NoError);
+        QCOMPARE(settings.value(QStringLiteral("ShortCuts/Screenshot/Key")).toString(),
+                 QStringLiteral("Ctrl+Alt+Y"));
+        QVERIFY(ShortCutsManager().loadShortCutsKey());
+    }
+
+    // The folder of the file is a file, so even root cannot write.
+    void testFailedWriteIsReportedAndNothingMarkedStored()
+    {
+        QVERIFY(!writeConfig("").isEmpty());
+        setTarnConfigPath(tarnConfigPath() + QStringLiteral("/tarn.ini"));
+        ShortCutsManager manager;
+        QSignalSpy failed(&manager, &ShortCutsManager::storageFailed);
+        manager.updateConfig(ShortCutsManager::Menu, true, QStringLiteral("F7"));
+        QVERIFY(!manager.saveConfig(ShortCutsManager::Menu));
+        QVERIFY(!manager.saveAllConfigs());
+        QCOMPARE(failed.count(), 2);
+        const ShortCutsKey menu = manager.getShortCutsKey(ShortCutsManager::Menu);
+        QCOMPARE(menu.key, QStringLiteral("F7"));
+        QVERIFY(!menu.keyStored && !menu.enabledStored);
     }
 
     void unusableFileGivesDefaults_data()

@@ -114,6 +114,33 @@ private slots:
         QCOMPARE(listed(), items.mid(2));
     }
 
+    void titleAlsoNamesTheWindow_data()
+    {
+        QTest::addColumn<QString>("call");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("constructor") << ""
+                                     << "built";
+        QTest::newRow("setTitle") << "setTitle"
+                                  << "set";
+        QTest::newRow("setFrameTitle") << "setFrameTitle"
+                                       << "framed";
+        QTest::newRow("setTitle to empty") << "setTitle"
+                                           << "";
+    }
+
+    void titleAlsoNamesTheWindow()
+    {
+        QFETCH(QString, call);
+        QFETCH(QString, title);
+        TarnBaseDialog dialog(nullptr, QStringLiteral("built"), 0);
+        if (call == "setTitle")
+            dialog.setTitle(title);
+        else if (call == "setFrameTitle")
+            dialog.setFrameTitle(title);
+        QCOMPARE(dialog.findChild<QLabel *>(QStringLiteral("titleLabel"))->text(), title);
+        QCOMPARE(dialog.windowTitle(), title);
+    }
+
     // At a scale other than 1.0, the names and heights the host's style sheet relies on, and
     // the one-pixel border; then the title icon, scaled to the icon label's height, or 6
     // pixels wide when there is none.

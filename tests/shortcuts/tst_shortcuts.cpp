@@ -114,7 +114,11 @@ class TestShortCuts : public QObject
     }
 
 private Q_SLOTS:
-    void initTestCase() { setTarnConfigPath(m_dir.filePath(QStringLiteral("tarn.ini"))); }
+    void initTestCase()
+    {
+        setTarnConfigPath(m_dir.filePath(QStringLiteral("tarn.ini")));
+        Manager::setCallLogEnabled(true);
+    }
 
     void init() { QFile::remove(m_dir.filePath(QStringLiteral("tarn.ini"))); }
 
@@ -272,6 +276,7 @@ private Q_SLOTS:
         for (const QString entry : { "BossKeyEdit=Ctrl+Alt+B", "BossKey=true",
                                      "KeyMapEdit=", "KeyMap=false", "ShakeEdit=Alt+Backspace" })
             legacy.setValue("Legacy/" + entry.section('=', 0, 0), entry.section('=', 1));
+        legacy.sync();
         ShortCuts &page = openPage();
         QCOMPARE(callLog(),
                  "loadShortCutsKey();update(0,true,Ctrl+Alt+B);save(0);update(1,false,Ctrl+Alt+K);"
@@ -334,6 +339,26 @@ private Q_SLOTS:
         const bool restored = clicks.contains("恢复默认");
         QCOMPARE(pageRow(page, Manager::FullScreen).box->isChecked(), restored);
         QCOMPARE(pageRow(page, Manager::Menu).edit->text(), restored ? "Ctrl + Alt + M" : "");
+    }
+
+    // As a user would: open the page, press a new key for Screenshot, save, and find the
+    // key again in a manager that starts from the same file.
+    void capturedKeySurvivesRestart_data()
+    {
+        columns<QString, QString>({ "steps", "shown" });
+        row("letter", "@L CA+S CA-S", "Ctrl + Alt + S");
+        row("name with a space", "@L C+VolumeUp C-VolumeUp", "Ctrl + Volume Up");
+    }
+
+    void capturedKeySurvivesRestart()
+    {
+        QFETCH(QString, steps);
+        QFETCH(QString, shown);
+        ShortCuts &page = openPage();
+        run(pageRow(page, Manager::Screenshot).edit, steps);
+        QTest::mouseClick(button(page, "保存"), Qt::LeftButton);
+        delete std::exchange(Manager::_instance, new Manager);
+        QCOMPARE(pageRow(openPage(), Manager::Screenshot).edit->text(), shown);
     }
 };
 

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 // Uses the installed package the way a host does: one include, the library's classes and
-// the core library's globals.
+// the core library's globals, the embedded translation.
 #include <TarnUILib/TarnUILib.h>
 
 #include <QApplication>
 #include <QTextStream>
+#include <QToolButton>
 
 int main(int argc, char *argv[])
 {
@@ -14,6 +15,7 @@ int main(int argc, char *argv[])
     TarnInterface facade;
     TarnInterface::mInstance = &facade;
 
+    loadTarnUILibTranslation(QLocale(QStringLiteral("en")));
     TarnBaseDialog dialog(nullptr, QStringLiteral("consumer"), 1);
     TarnIpAddrEdit address(&dialog);
     address.setText(QStringLiteral("10.0.2.15"));
@@ -23,7 +25,8 @@ int main(int argc, char *argv[])
     const bool ok =
         adjusteResourcePath(QStringLiteral(":/logo.png")) == QLatin1String(":/1.5x/logo.png")
         && getScaleFactor() == 1.25 && rootDialog(&edit) == &dialog && address.isIpValid()
-        && edit.complementText(QStringLiteral("Ctrl+Return")) == QLatin1String("Ctrl + Enter");
+        && edit.complementText(QStringLiteral("Ctrl+Return")) == QLatin1String("Ctrl + Enter")
+        && dialog.findChild<QToolButton *>(QStringLiteral("close-button"))->toolTip() == "Close";
     QTextStream(stdout) << (ok ? "consumer ok" : "consumer FAILED") << '\n';
     delete ShortCutsManager::_instance;
     return ok ? 0 : 1;

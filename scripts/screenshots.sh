@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Regenerates the README's pictures in docs/images: the gallery's windows in English with the
+# light style sheet, and its main window with the dark one, at scale 1 and default shortcuts.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/bootstrap.sh fonts-noto-cjk
+
+cmake -S . -B build/gallery -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+cmake --build build/gallery --parallel "$(nproc)" --target tarn-gallery
+gallery=build/gallery/gallery/tarn-gallery
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export QT_QPA_PLATFORM=offscreen
+common=(--lang en --scale 1 --config "$work/tarn.ini")
+"$gallery" "${common[@]}" --style light --screenshots "$work/light" >/dev/null
+"$gallery" "${common[@]}" --style dark --screenshots "$work/dark" >/dev/null
+mkdir -p docs/images
+for name in main message notice shortcuts; do
+  cp "$work/light/$name.png" "docs/images/$name.png"
+done
+cp "$work/dark/main.png" docs/images/main-dark.png
+ls docs/images/*.png

@@ -1,0 +1,267 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
+#include "shortcutedit.h"
+#include "shortcuts.h"
+#include "tarninterface.h"
+#include "tarnlib.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+#include <csignal>
+#include <cstdio>
+#include <grp.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using Manager = ShortCutsManager;
+
+namespace {
+enum Fault {
+    Corrupt,
+    Truncated,
+    Empty,
+    Binary,
+    Huge,
+    Directory,
+    FolderReadOnly,
+    FileReadOnly,
+    Unreadable,
+    DiskFull,
+    KilledMidWrite
+};
+
+const char saveLoopVariable[] = "TARN_SAVE_LOOP";
+const uid_t nobody = 65534;
+
+// Run as a child process: saves over and over, switching Menu's key, until killed.
+int saveLoop()
+{
+    setTarnConfigPath(qEnvironmentVariable(saveLoopVariable));
+    Manager manager;
+    for (int i = 0;; ++i) {
+        manager.updateConfig(Manager::Menu, true,
+                             i % 2 ? QStringLiteral("F7") : QStringLiteral("F8"));
+        if (!manager.saveConfig(Manager::Menu))
+            return 1;
+        std::printf("saved\n");
+        std::fflush(stdout);
+    }
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool replace(const QString &path, const QByteArray &data)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(data) == data.size();
+}
+
+QByteArray randomBytes(int size)
+{
+    QRandomGenerator random(15);
+    QByteArray bytes(size, '\0');
+    for (char &byte : bytes)
+        byte = char(random.bounded(256));
+    return bytes;
+}
+
+bool killMidWrite(const QString &path)
+{
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(saveLoopVariable, path);
+    child.setProcessEnvironment(environment);
+    child.start(QCoreApplication::applicationFilePath(), QStringList());
+    for (int saves = 0; saves < 20 && child.waitForReadyRead(5000);)
+        saves += child.readAll().count('\n');
+    child.kill();
+    return child.waitForFinished(5000) && child.exitStatus() == QProcess::CrashExit;
+}
+
+ShortCutEdit *field(QWidget *page, int index)
+{
+    for (ShortCutEdit *edit : page->findChildren<ShortCutEdit *>()) {
+        if (edit->getIndex() == index)
+            return edit;
+    }
+    return nullptr;
+}
+} // namespace
+
+// Each fault strikes a settings file that holds the user's Screenshot key, Ctrl+Alt+Y,
+// after this process has read and written it.
+class tst_StorageFaults : public QObject
+{
+    Q_OBJECT
+
+    QScopedPointer<QTemporaryDir> m_dir;
+    QString m_path;
+    rlimit m_sizeLimit {};
+
+    bool apply(Fault fault);
+    void undo(Fault fault);
+    void faultOnce(Fault fault);
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void faultKeepsUsersKeys_data();
+    void faultKeepsUsersKeys();
+};
+
+void tst_StorageFaults::init()
+{
+    m_dir.reset(new QTemporaryDir);
+    QVERIFY(m_dir->isValid());
+    m_path = m_dir->filePath(QStringLiteral("tarn.ini"));
+    setTarnConfigPath(m_path);
+}
+
+void tst_StorageFaults::cleanup()
+{
+    delete std::exchange(Manager::_instance, nullptr);
+    m_dir.reset();
+}
+
+bool tst_StorageFaults::apply(Fault fault)
+{
+    const QByteArray good = contents(m_path);
+    switch (fault) {
+    case Corrupt:
+        return replace(m_path,
+                       QByteArray(good).replace("Menu\\Key=", "Menu\\Key ").insert(12, "\n#!~\n")
+                           + "[Broken\nx=1\n");
+    case Truncated:
+        return replace(m_path, good.left(good.lastIndexOf('=') - 2));
+    case Empty:
+        return replace(m_path, QByteArray());
+    case Binary:
+        return replace(m_path, randomBytes(4096));
+    case Huge:
+        return replace(m_path, good + QByteArray(10 << 20, 'x'));
+    case Directory:
+        return QFile::remove(m_path) && QDir().mkdir(m_path);
+    case FolderReadOnly:
+        return QFile::setPermissions(m_dir->path(), QFile::ReadOwner | QFile::ExeOwner);
+    case FileReadOnly:
+        return QFile::setPermissions(m_path, QFile::ReadOwner);
+    case Unreadable:
+        return QFile::setPermissions(m_path, {});
+    case DiskFull: { // a file size limit fails writes as a full disk does, with no privileges
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_sizeLimit);
+        rlimit tiny = m_sizeLimit;
+        tiny.rlim_cur = 64;
+        return setrlimit(RLIMIT_FSIZE, &tiny) == 0;
+    }
+    case KilledMidWrite:
+        return killMidWrite(m_path);
+    }
+    return false;
+}
+
+void tst_StorageFaults::undo(Fault fault)
+{
+    if (fault == DiskFull) {
+        setrlimit(RLIMIT_FSIZE, &m_sizeLimit);
+        std::signal(SIGXFSZ, SIG_DFL);
+    }
+    QFile::setPermissions(m_dir->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner);
+}
+
+void tst_StorageFaults::faultKeepsUsersKeys_data()
+{
+    QTest::addColumn<int>("fault");
+    QTest::addColumn<bool>("loadFails");
+    QTest::addColumn<bool>("saveWorks");
+    QTest::addColumn<bool>("backup");
+    QTest::addColumn<bool>("asUser");
+    QTest::newRow("corrupt") << int(Corrupt) << true << true << true << false;
+    QTest::newRow("truncated") << int(Truncated) << true << true << true << false;
+    QTest::newRow("empty") << int(Empty) << true << true << false << false;
+    QTest::newRow("binary") << int(Binary) << true << true << true << false;
+    QTest::newRow("huge") << int(Huge) << true << true << true << false;
+    QTest::newRow("directory in its place") << int(Directory) << true << false << false << false;
+    QTest::newRow("folder read-only") << int(FolderReadOnly) << false << false << false << true;
+    QTest::newRow("file read-only") << int(FileReadOnly) << false << false << false << true;
+    QTest::newRow("file unreadable") << int(Unreadable) << true << false << false << true;
+    QTest::newRow("disk full") << int(DiskFull) << false << false << false << false;
+    QTest::newRow("killed mid-write") << int(KilledMidWrite) << false << true << false << false;
+}
+
+// Root ignores permissions: a permission fault runs in a child process that has become
+// an ordinary user.
+void tst_StorageFaults::faultKeepsUsersKeys()
+{
+    QFETCH(int, fault);
+    QFETCH(bool, asUser);
+    if (!asUser || geteuid() != 0)
+        return faultOnce(Fault(fault));
+    const char *cannot = "cannot become user 65534, and root ignores permissions: skipped";
+    if (chown(qPrintable(m_dir->path()), nobody, nobody) != 0)
+        QSKIP(cannot);
+    // The verdict comes through a pipe: the exit status may be a memory checker's.
+    int verdict[2];
+    QCOMPARE(pipe(verdict), 0);
+    const pid_t child = fork();
+    if (child == 0) {
+        char result = 's';
+        if (setgroups(0, nullptr) == 0 && setgid(nobody) == 0 && setuid(nobody) == 0) {
+            faultOnce(Fault(fault));
+            result = QTest::currentTestFailed() ? 'f' : 'p';
+        }
+        _exit(write(verdict[1], &result, 1) == 1 ? 0 : 1);
+    }
+    close(verdict[1]);
+    char result = 'f';
+    const bool told = read(verdict[0], &result, 1) == 1;
+    close(verdict[0]);
+    QCOMPARE(waitpid(child, nullptr, 0), child);
+    if (result == 's')
+        QSKIP(cannot);
+    QVERIFY2(told && result == 'p', "the row failed as user 65534");
+}
+
+// The page loads, shows the user's key, and the failure reaches the host.
+void tst_StorageFaults::faultOnce(Fault fault)
+{
+    QFETCH(bool, loadFails);
+    QFETCH(bool, saveWorks);
+    QFETCH(bool, backup);
+    {
+        Manager writer;
+        writer.updateConfig(Manager::Screenshot, true, QStringLiteral("Ctrl+Alt+Y"));
+        QVERIFY(writer.saveAllConfigs());
+    }
+    const auto undoLater = qScopeGuard([&] { undo(fault); });
+    QVERIFY(apply(fault));
+    Manager::_instance = new Manager;
+    QSignalSpy failed(Manager::_instance, &Manager::storageFailed);
+    TarnInterface host;
+    QWidget window;
+    auto *page = new ShortCuts(&window, &host);
+    page->loadShortCuts();
+    QCOMPARE(field(page, Manager::Screenshot)->text(), QStringLiteral("Ctrl + Alt + Y"));
+    QCOMPARE(!failed.isEmpty(), loadFails);
+    QCOMPARE(Manager::_instance->saveAllConfigs(), saveWorks);
+    QCOMPARE(failed.count(), int(loadFails) + !saveWorks);
+    QCOMPARE(QFile::exists(m_path + QStringLiteral(".bak")), backup);
+    QCOMPARE(Manager().getShortCutsKey(Manager::Screenshot).key, QStringLiteral("Ctrl+Alt+Y"));
+}
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsSet(saveLoopVariable))
+        return saveLoop();
+    QApplication app(argc, argv);
+    tst_StorageFaults test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_storagefaults.moc"

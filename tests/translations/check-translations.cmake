@@ -1,0 +1,26 @@
+# SPDX-License-Identifier: LGPL-2.1-or-later
+get_filename_component(name ${TS_FILE} NAME)
+set(copy ${WORK_DIR}/${name})
+file(COPY_FILE ${TS_FILE} ${copy})
+execute_process(
+  COMMAND ${LUPDATE} -locations none -source-language zh_CN ${SOURCES} -ts ${copy}
+  RESULT_VARIABLE result OUTPUT_QUIET)
+if(result)
+  message(FATAL_ERROR "lupdate failed on ${SOURCES}")
+endif()
+
+file(STRINGS ${copy} lines ENCODING UTF-8)
+set(previous "")
+set(gaps "")
+foreach(line IN LISTS lines)
+  if(line MATCHES "type=\"(unfinished|vanished|obsolete)\"|<translation></translation>|<translation/>")
+    string(STRIP "${previous}" source)
+    string(STRIP "${line}" translation)
+    string(APPEND gaps "\n  ${source} ${translation}")
+  endif()
+  set(previous "${line}")
+endforeach()
+if(gaps)
+  message(FATAL_ERROR "${name} is not complete for the sources (run the update_translations target and translate):${gaps}")
+endif()
+message(STATUS "${name}: every source text has a finished translation")
