@@ -84,12 +84,15 @@ void TarnBaseDialog::setEnableDirection(QList<int> directions)
 int TarnBaseDialog::winHitTest(QMouseEvent *event) const
 {
     const QPoint pos = event->pos();
-    if (childAt(pos) || !m_resizeEnabled || m_fullScreen)
+    if (!m_resizeEnabled || m_fullScreen)
         return NoEdge;
     const bool left = inRange(pos.x(), 0, EdgeZone - 1);
     const bool right = inRange(pos.x(), width() - EdgeZone, width() - 1);
     const bool top = inRange(pos.y(), 0, EdgeZone - 1);
     const bool bottom = inRange(pos.y(), height() - EdgeZone, height() - 1);
+    // The child search walks the widget tree: only a position in a zone needs it.
+    if (!(left || right || top || bottom) || childAt(pos))
+        return NoEdge;
     // Corners come last, so a disabled corner falls back to the later of its two edges.
     const struct
     {

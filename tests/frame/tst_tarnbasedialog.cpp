@@ -6,6 +6,7 @@
 
 #include <QLabel>
 #include <QLayout>
+#include <QPainter>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QToolButton>
@@ -27,6 +28,24 @@ public:
     using TarnBaseDialog::m_fullScreen, TarnBaseDialog::m_iconLabel,
         TarnBaseDialog::m_maximizeEnabled, TarnBaseDialog::m_restoreButton;
     using TarnBaseDialog::m_titleItems, TarnBaseDialog::m_titleItemsLayout;
+};
+
+// The frame as first painted: each ring stroked as a rectangle with a 1-pixel pen.
+class StrokedDialog : public Dialog
+{
+public:
+    using Dialog::Dialog;
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QPainter painter(this);
+        painter.setPen(QPen(QColor(0, 16, 13, 255), 1));
+        for (int i = 0; i < m_borderWidth; ++i)
+            painter.drawRect(i, i, width() - 1 - 2 * i, height() - 1 - 2 * i);
+        painter.end();
+        QDialog::paintEvent(event);
+    }
 };
 
 // A table row whose only column, "c", holds the whole case.
@@ -141,9 +160,8 @@ private slots:
         QCOMPARE(dialog.windowTitle(), title);
     }
 
-    // At a scale other than 1.0, the names and heights the host's style sheet relies on, and
-    // the one-pixel border; then the title icon, scaled to the icon label's height, or 6
-    // pixels wide when there is none.
+    // At a scale other than 1.0, the names and heights the host's style sheet relies on; then
+    // the title icon, scaled to the icon label's height, or 6 pixels wide when there is none.
     void styleHooksHeightsAndTitleIconAtScale()
     {
         gScale = 1.5;
@@ -157,9 +175,6 @@ private slots:
         QCOMPARE(dialog.findChild<QWidget *>("frame-title-widget")->height(), 45);
         QVERIFY(dialog.findChild<QWidget *>("frame-content-widget"));
         QVERIFY(!dialog.findChild<QWidget *>("close-button")->isHidden());
-        const QImage image = dialog.grab().toImage();
-        QCOMPARE(image.pixelColor(0, 50), QColor(0, 16, 13));
-        QVERIFY(image.pixelColor(1, 50) != QColor(0, 16, 13));
         QImage(64, 64, QImage::Format_RGB32).save(QDir::temp().filePath("tarn-64.png"));
         dialog.setFrameIcon(QDir::temp().filePath("tarn-64.png"), 4);
         QCOMPARE(dialog.m_iconLabel->pixmap(Qt::ReturnByValue).size(), QSize(30, 30));
@@ -226,6 +241,36 @@ private slots:
         QTEST(int(title.cursor().shape()), "cursor");
         QTest::mouseRelease(&title, Qt::LeftButton, {}, to);
         QTEST(seen.join(' '), "signals");
+    }
+
+    void borderRingsMatchStrokedRectangles_data()
+    {
+        QTest::addColumn<int>("border");
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("1 at 1.0") << 1 << 1.0 << QSize(400, 300);
+        QTest::newRow("2 at 1.0, odd size") << 2 << 1.0 << QSize(401, 299);
+        QTest::newRow("3 at 1.0") << 3 << 1.0 << QSize(400, 300);
+        QTest::newRow("1 at 1.5, odd size") << 1 << 1.5 << QSize(399, 301);
+        QTest::newRow("2 at 1.5") << 2 << 1.5 << QSize(400, 300);
+        QTest::newRow("3 at 1.5, odd size") << 3 << 1.5 << QSize(401, 301);
+    }
+
+    void borderRingsMatchStrokedRectangles()
+    {
+        QFETCH(int, border);
+        QFETCH(double, scale);
+        QFETCH(QSize, size);
+        gScale = scale;
+        Dialog dialog(border);
+        StrokedDialog stroked(border);
+        dialog.resize(size);
+        stroked.resize(size);
+        const QImage image = dialog.grab().toImage();
+        QCOMPARE(image, stroked.grab().toImage());
+        // The rings are there: the outermost pixel has their colour, the first inside does not.
+        QCOMPARE(image.pixelColor(0, size.height() / 2), QColor(0, 16, 13));
+        QVERIFY(image.pixelColor(border, size.height() / 2) != QColor(0, 16, 13));
     }
 
     void windowRectKeepsOppositeEdgeAndMinimum_data()

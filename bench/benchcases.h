@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
+#ifndef TARNBENCH_BENCHCASES_H
+#define TARNBENCH_BENCHCASES_H
+
+class BenchMeter;
+class QWidget;
+
+// One run of a benchmark: ours or the plain-Qt peer, n measured iterations after
+// warmup unmeasured ones.
+struct BenchOptions
+{
+    bool ours = true;
+    int n = 1;
+    int warmup = 0;
+};
+
+using BenchCase = void (*)(BenchMeter &, const BenchOptions &);
+
+void benchDrag(BenchMeter &meter, const BenchOptions &options);
+void benchHover(BenchMeter &meter, const BenchOptions &options);
+void benchDialogHeap(BenchMeter &meter, const BenchOptions &options);
+void benchKeys(BenchMeter &meter, const BenchOptions &options);
+void benchPage(BenchMeter &meter, const BenchOptions &options);
+void benchPageHeap(BenchMeter &meter, const BenchOptions &options);
+void benchMessageBox(BenchMeter &meter, const BenchOptions &options);
+void benchIpEdit(BenchMeter &meter, const BenchOptions &options);
+
+// Runs the event loop until nothing is left to do, paints included.
+void settle();
+// The same children in both dialogs' content areas.
+void fillContent(QWidget *content);
+
+#endif

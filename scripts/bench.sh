@@ -1,0 +1,174 @@
+#!/usr/bin/env bash
+# Runs every benchmark of bench/, ours against plain Qt on the same inputs: instructions
+# under callgrind (counted in the measured loop only), wall time as a second figure (best of
+# three native runs), heap under massif. Writes docs/bench.md and prints its tables.
+# BENCH_QUICK=1 runs every case with small counts, to try the script out.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/bootstrap.sh valgrind fonts-noto-cjk
+
+build=build/bench
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF \
+  -DTARN_BUILD_GALLERY=OFF -DTARN_BUILD_BENCH=ON >/dev/null
+cmake --build "$build" --parallel "$(nproc)" >/dev/null
+bin=$build/bench/tarn-bench
+out=$build/results
+rm -rf "$out"
+mkdir -p "$out"
+export QT_QPA_PLATFORM=offscreen
+log=$out/log.txt
+
+quick=${BENCH_QUICK:-0}
+count() { [ "$quick" = 1 ] && echo "$2" || echo "$1"; }
+
+# instructions <case> <impl> <n> <warmup>: instructions of the measured loop.
+instructions() {
+  local file=$out/$1-$2-$3.callgrind
+  nice -n 10 valgrind --tool=callgrind --instr-atstart=no --callgrind-out-file="$file" \
+    "$bin" "$@" >>"$log" 2>&1
+  awk '/^totals:/ { print $2 }' "$file"
+}
+
+# wall <case> <impl> <n> <warmup>: nanoseconds of the measured loop, best of three runs.
+wall() {
+  for _ in 1 2 3; do "$bin" "$@" 2>>"$log" | awk -F= '/^wall_ns=/ { print $2 }'; done | sort -n | head -1
+}
+
+# heap <case> <impl> <n> <warmup>: "<bytes per object built> <bytes left after destroying them
+# all> <bytes left by n more built and destroyed one at a time>".
+heap() {
+  local dir=$out/$1-$2-$3
+  mkdir -p "$dir"
+  nice -n 10 valgrind --tool=massif --massif-out-file="$dir/massif.out" \
+    "$bin" "$@" "$(realpath "$dir")" >>"$log" 2>&1
+  local before built after cycled
+  before=$(awk -F= '/^mem_heap_B=/ { print $2 }' "$dir/heap_before.ms")
+  built=$(awk -F= '/^mem_heap_B=/ { print $2 }' "$dir/heap_built.ms")
+  after=$(awk -F= '/^mem_heap_B=/ { print $2 }' "$dir/heap_after.ms")
+  cycled=$(awk -F= '/^mem_heap_B=/ { print $2 }' "$dir/heap_cycled.ms" 2>/dev/null || echo "$after")
+  echo "$(((built - before) / $3)) $((after - before)) $((cycled - after))"
+}
+
+div() { awk -v a="$1" -v b="$2" -v f="${3:-%.0f}" 'BEGIN { printf f, a / b }'; }
+group() { echo "$1" | sed -e ':a' -e 's/\([0-9]\)\([0-9]\{3\}\)\($\|,\)/\1,\2\3/' -e 'ta'; }
+verdict() { awk -v r="$1" -v g="$2" 'BEGIN { print (r <= g ? "yes" : "**no**") }'; }
+
+table=$out/table.md
+{
+  echo "| Benchmark | Ours (instructions) | Peer (instructions) | Ours/peer | Goal | Met | Ours (µs) | Peer (µs) |"
+  echo "|---|---:|---:|---:|---:|---|---:|---:|"
+} >"$table"
+
+# row <title> <unit> <goal> <case> <n> <warmup>: one line of the comparison, per iteration.
+row() {
+  local title=$1 unit=$2 goal=$3 name=$4 n=$5 warmup=$6
+  echo "running $name ($n $unit)" >&2
+  local ours peer ours_ns peer_ns ratio
+  ours=$(instructions "$name" ours "$n" "$warmup")
+  peer=$(instructions "$name" peer "$n" "$warmup")
+  ours_ns=$(wall "$name" ours "$n" "$warmup")
+  peer_ns=$(wall "$name" peer "$n" "$warmup")
+  ratio=$(div "$ours" "$peer" %.2f)
+  echo "| $title, per $unit ($n) | $(group "$(div "$ours" "$n")") | $(group "$(div "$peer" "$n")") \
+| $ratio | $goal | $(verdict "$ratio" "$goal") | $(div "$ours_ns" $((n * 1000)) %.1f) \
+| $(div "$peer_ns" $((n * 1000)) %.1f) |" >>"$table"
+}
+
+# heaprow <title> <case> <n>: heap bytes per built object, ours against the peer.
+heaprow() {
+  local title=$1 name=$2 n=$3 ours peer ratio
+  echo "running $name ($n built)" >&2
+  read -r ours _ < <(heap "$name" ours "$n" 1)
+  read -r peer _ < <(heap "$name" peer "$n" 1)
+  ratio=$(div "$ours" "$peer" %.2f)
+  echo "| $title, heap bytes each ($n built) | $(group "$ours") | $(group "$peer") | $ratio | 1.10 \
+| $(verdict "$ratio" 1.10) | | |" >>"$table"
+}
+
+row "Resize drag" move 1.05 drag "$(count 1000 50)" 10
+row "Hover over the frame" move 1.10 hover "$(count 1000 50)" 10
+row "Key capture (Ctrl+Shift+key, pressed and released)" combination 1.10 keys "$(count 200 20)" 4
+row "Settings page built, loaded, shown, destroyed" page 1.10 page "$(count 10 2)" 1
+row "Message box built, shown, closed" box 1.00 msgbox "$(count 10 2)" 1
+row "IP editor built, set, typed into" editor 1.10 ipedit "$(count 10 2)" 1
+heaprow "Settings page" heap-page "$(count 10 2)"
+heaprow "Base dialog" heap-dialog "$(count 10 2)"
+
+# Absolute figures against the frame budget.
+echo "running the absolute figures" >&2
+budget=$out/budget.md
+drag_n=$(count 1000 50)
+move_ns=$(wall drag ours "$drag_n" 10)
+first_ns=$(wall page ours 1 0)
+first_ir=$(instructions page ours 1 0)
+{
+  echo "| Figure | Ours | Share of 16.7 ms (60 Hz) | Share of 6.9 ms (144 Hz) |"
+  echo "|---|---:|---:|---:|"
+  for f in "One move of a resize drag, handled and repainted:$(div "$move_ns" "$drag_n")" \
+    "First show of the settings page (fonts loaded, settings migrated):$first_ns"; do
+    ns=${f##*:}
+    echo "| ${f%:*} | $(div "$ns" 1000) µs | $(div "$ns" 167000 %.1f) % | $(div "$ns" 69000 %.1f) % |"
+  done
+  echo
+  echo "The first page costs $(group "$first_ir") instructions, fonts and the first settings file included."
+} >"$budget"
+
+# Growth: per-move cost against the length of the drag, per-page cost and what a destroyed
+# page leaves behind against the number of pages.
+growth=$out/growth.md
+{
+  echo "| Moves | Ours, instructions per move | Peer, instructions per move | Ours/peer |"
+  echo "|---:|---:|---:|---:|"
+} >"$growth"
+for n in $(count "100 1000 10000" "20 50 100"); do
+  echo "running drag growth ($n moves)" >&2
+  ours=$(instructions drag ours "$n" 10)
+  peer=$(instructions drag peer "$n" 10)
+  echo "| $(group "$n") | $(group "$(div "$ours" "$n")") | $(group "$(div "$peer" "$n")") \
+| $(div "$ours" "$peer" %.2f) |" >>"$growth"
+done
+{
+  echo
+  echo "| Pages | Ours, instructions per page after the first | Ours, heap per page, all alive (bytes) | Left after destroying them all, ours / peer (bytes) | Left by as many more built and destroyed one at a time, ours / peer (bytes) |"
+  echo "|---:|---:|---:|---:|---:|"
+} >>"$growth"
+for n in $(count "1 10 100" "1 2 3"); do
+  echo "running page growth ($n pages)" >&2
+  all=$(instructions page ours "$n" 0)
+  per=$( [ "$n" -gt 1 ] && group "$(div $((all - first_ir)) $((n - 1)))" || echo "(first: $(group "$all"))")
+  read -r built left cycled < <(heap heap-page ours "$n" 1)
+  read -r _ peer_left peer_cycled < <(heap heap-page peer "$n" 1)
+  echo "| $n | $per | $(group "$built") | $(group "$left") / $(group "$peer_left") \
+| $(group "$cycled") / $(group "$peer_cycled") |" >>"$growth"
+done
+
+report=docs/bench.md
+mkdir -p docs
+{
+  echo "# TarnUILib against plain Qt"
+  echo
+  echo "Written by \`scripts/bench.sh\` on $(date -u +%Y-%m-%d) ($(nproc) cores, $(uname -m), Qt $(dpkg-query -W -f="\${Version}" libqt5widgets5 2>/dev/null || echo 5), offscreen platform, RelWithDebInfo)."
+  echo "Instructions are callgrind's, counted in the measured loop only; µs are wall time, best of three"
+  echo "native runs on a shared machine, so a second figure only. Heap bytes are massif's, between snapshots."
+  echo
+  echo "## Side by side"
+  echo
+  cat "$table"
+  echo
+  echo "## Against the frame budget"
+  echo
+  cat "$budget"
+  echo
+  echo "## Growth"
+  echo
+  cat "$growth"
+  echo
+  cat bench/findings.md
+} >"$report"
+cat "$table"
+echo
+cat "$budget"
+echo
+cat "$growth"
+echo
+echo "Report: $report"
