@@ -128,7 +128,8 @@ QString unescapedValue(const QByteArray &raw)
 {
     static const char named[] = "abfnrtv\"?'\\";
     static const char plain[] = "\a\b\f\n\r\t\v\"?'\\";
-    QString result;
+    // Not null even when empty: "Key=" holds a cleared shortcut, unlike a key that is absent.
+    QString result(QLatin1String(""));
     for (int i = 0; i < raw.size();) {
         const char ch = raw[i++];
         if (ch == '"')

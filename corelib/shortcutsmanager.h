@@ -41,7 +41,7 @@ class TARNLIB_EXPORT ShortCutsManager : public QObject
     Q_OBJECT
 
 public:
-    enum ShortCutIndex {
+    enum ShortCutIndex : int {
         BossKey,
         KeyMap,
         ZoomIn,

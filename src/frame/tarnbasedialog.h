@@ -100,6 +100,8 @@ protected:
 private:
     void beginTitleDrag();
     void dragTopEdge(int hitScaleType, int widthChange, int heightChange);
+    // Applies the geometry of a drag of edge code so that the opposite edge stays put.
+    void applyDrag(int code, const QRect &rect);
 };
 
 #endif

@@ -134,11 +134,13 @@ void TarnBaseDialog::setFrameCursor(long code)
 
 QRect TarnBaseDialog::caculateWindowRect(int dx, int dy, int code, const QRect &start) const
 {
+    // 64-bit arithmetic: a travel or a start rectangle at the ends of the int range must
+    // not overflow (boundedRect() makes the result representable).
     const Sides sides = sidesOf(code);
-    const int startWidth = start.right() - start.left();
-    const int startHeight = start.bottom() - start.top();
-    int width = 0;
-    int height = 0;
+    const qint64 startWidth = qint64(start.right()) - start.left();
+    const qint64 startHeight = qint64(start.bottom()) - start.top();
+    qint64 width = 0;
+    qint64 height = 0;
     if (inRange(code, Left, BottomRight)) {
         // A dragged axis grows by the pointer's outward travel; the other keeps its size.
         width = sides.left ? startWidth - dx + 2
@@ -148,21 +150,23 @@ QRect TarnBaseDialog::caculateWindowRect(int dx, int dy, int code, const QRect &
             : sides.bottom ? startHeight + dy + 2
                            : startHeight + 1;
     }
-    const int margins = 2 * m_borderWidth;
+    const qint64 margins = 2 * qint64(m_borderWidth);
     const QSize minimum = minimumSize();
     if (width <= minimum.width() - margins + 3)
         width = minimum.width() - margins + 4;
     const double title = titleBarHeight();
     const double minimumHeight =
-        title + (static_cast<int>((minimum.height() - margins) - title) + 4);
+        title + (static_cast<qint64>((minimum.height() - margins) - title) + 4);
     if (minimumHeight > height)
-        height = static_cast<int>(minimumHeight);
+        height = static_cast<qint64>(minimumHeight);
+    width = TarnUI::boundedSize(width);
+    height = TarnUI::boundedSize(height);
     if (!inRange(code, Left, BottomRight))
-        return QRect(0, 0, width, height);
+        return TarnUI::boundedRect(0, 0, width, height);
     // The edge opposite the dragged one stays where it was.
-    const int x = sides.left ? start.right() - width + 1 : start.left();
-    const int y = sides.top ? start.bottom() - height + 1 : start.top();
-    return QRect(x, y, width, height);
+    const qint64 x = sides.left ? start.right() - width + 1 : start.left();
+    const qint64 y = sides.top ? start.bottom() - height + 1 : start.top();
+    return TarnUI::boundedRect(x, y, width, height);
 }
 
 void TarnBaseDialog::mousePressEvent(QMouseEvent *event)
@@ -194,6 +198,10 @@ void TarnBaseDialog::mousePressEvent(QMouseEvent *event)
 void TarnBaseDialog::mouseMoveEvent(QMouseEvent *event)
 {
     setFrameCursor(winHitTest(event));
+    // Qt hands a release to the widget that had the press; when that widget was hidden in
+    // between (the title bar on entering full screen), the release never comes here.
+    if (!(event->buttons() & Qt::LeftButton))
+        mouseReleaseEvent(event);
     if (!m_leftPressed || m_maximized || m_fullScreen)
         return;
     if (m_direction == NoEdge && m_movable) {
@@ -201,7 +209,8 @@ void TarnBaseDialog::mouseMoveEvent(QMouseEvent *event)
     } else if (m_resizeEnabled && m_direction != NoEdge) {
         // A window that may not move ignores a drag that grabbed no edge.
         const QPoint travel = event->globalPos() - m_pressGlobalPos;
-        setGeometry(caculateWindowRect(travel.x(), travel.y(), m_direction, m_startGeometry));
+        applyDrag(m_direction,
+                  caculateWindowRect(travel.x(), travel.y(), m_direction, m_startGeometry));
     }
 }
 
@@ -219,7 +228,13 @@ void TarnBaseDialog::beginTitleDrag()
 void TarnBaseDialog::dragTopEdge(int hitScaleType, int widthChange, int heightChange)
 {
     if (hitScaleType == Top)
-        setGeometry(caculateWindowRect(widthChange, heightChange, Top, m_startGeometry));
+        applyDrag(Top, caculateWindowRect(widthChange, heightChange, Top, m_startGeometry));
+}
+
+void TarnBaseDialog::applyDrag(int code, const QRect &rect)
+{
+    const Sides sides = sidesOf(code);
+    setGeometry(TarnUI::keepFixedEdges(rect, minimumSize(), maximumSize(), sides.left, sides.top));
 }
 
 void TarnBaseDialog::slotShowSmall()

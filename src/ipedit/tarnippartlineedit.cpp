@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 #include "tarnippartlineedit.h"
 
+#include "tarnoctetvalidator_p.h"
+
 #include <QFocusEvent>
 #include <QIntValidator>
 #include <QKeyEvent>
@@ -18,7 +20,10 @@ TarnIpPartLineEdit::TarnIpPartLineEdit(QWidget *parent)
     setMaxLength(kOctetDigits);
     setFrame(false);
     setAlignment(Qt::AlignCenter);
-    setValidator(new QIntValidator(0, kMaxOctet, this));
+    setValidator(new TarnOctetValidator(this));
+    // Connected before anyone else, so that a refused text never reaches a listener's
+    // reading of text().
+    connect(this, &QLineEdit::textChanged, this, &TarnIpPartLineEdit::refuseInvalidText);
     connect(this, &QLineEdit::textEdited, this, &TarnIpPartLineEdit::text_edited);
 }
 
@@ -32,12 +37,6 @@ void TarnIpPartLineEdit::focusInEvent(QFocusEvent *event)
 
 void TarnIpPartLineEdit::keyPressEvent(QKeyEvent *event)
 {
-    // QIntValidator(0, 255) calls 256 to 999 Intermediate, which QLineEdit lets the user type.
-    // An octet never holds such a value, so the digit that would complete one is swallowed.
-    if (exceedsOctet(event)) {
-        event->accept();
-        return;
-    }
     if (event->key() == Qt::Key_Period && m_nextPart)
         focusNextPart();
     QLineEdit::keyPressEvent(event);
@@ -62,14 +61,13 @@ void TarnIpPartLineEdit::focusNextPart()
     m_nextPart->selectAll();
 }
 
-bool TarnIpPartLineEdit::exceedsOctet(const QKeyEvent *event) const
+void TarnIpPartLineEdit::refuseInvalidText(const QString &text)
 {
-    const QString typed = event->text();
-    if (typed.size() != 1 || typed.at(0) < QLatin1Char('0') || typed.at(0) > QLatin1Char('9'))
-        return false;
-    QString result = text();
-    const int position = hasSelectedText() ? selectionStart() : cursorPosition();
-    result.remove(position, selectedText().size());
-    result.insert(position, typed);
-    return result.size() == kOctetDigits && result.toInt() > kMaxOctet;
+    // QLineEdit::setText() skips the validator; the field keeps its last valid text instead.
+    QString candidate = text;
+    int position = 0;
+    if (validator()->validate(candidate, position) != QValidator::Invalid)
+        m_validText = text;
+    else
+        setText(m_validText);
 }

@@ -31,10 +31,11 @@ private:
     friend class TarnIpAddrEdit;
 
     void focusNextPart();
-    bool exceedsOctet(const QKeyEvent *event) const;
+    void refuseInvalidText(const QString &text);
 
     // Set by the owning address editor on all but its last octet.
     TarnIpPartLineEdit *m_nextPart = nullptr;
+    QString m_validText;
 };
 
 #endif

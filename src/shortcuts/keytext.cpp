@@ -94,12 +94,15 @@ bool isModifierKey(int key)
     return key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt;
 }
 
+// A key Qt has no name for (Qt::Key_unknown) completes nothing either, like a modifier
+// key: taken as a combination, it would store the bare prefix or an empty text.
 QString composeKeyText(Qt::KeyboardModifiers modifiers, int key, const QString &fieldName)
 {
     QString text = modifierPrefix(modifiers);
-    if (isModifierKey(key))
+    const QString name = isModifierKey(key) ? QString() : keyName(key);
+    if (name.isEmpty())
         return text;
-    text += keyName(key);
+    text += name;
     if (fieldName.contains(QLatin1String("bosskey")) && !text.contains(QLatin1Char('+'))) {
         text.prepend(text.contains(QLatin1String("Space")) ? QLatin1String("Ctrl+Alt+")
                                                            : QLatin1String("Alt+"));

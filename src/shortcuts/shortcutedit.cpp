@@ -56,10 +56,12 @@ void ShortCutEdit::keyPressEvent(QKeyEvent *event)
     const QString prefix = TarnUI::modifierPrefix(event->modifiers());
     if (!prefix.isEmpty())
         setText(complementText(prefix));
-    if (TarnUI::isModifierKey(event->key()))
+    const QString combination =
+        TarnUI::composeKeyText(event->modifiers(), event->key(), objectName());
+    // Only a modifier key or a nameless one leaves the prefix as it was.
+    if (combination == prefix)
         return;
-    const QString candidate =
-        complementText(TarnUI::composeKeyText(event->modifiers(), event->key(), objectName()));
+    const QString candidate = complementText(combination);
     // A key pressed again without modifiers while the field shows it is its own.
     const bool taken = candidate != text() && TarnUI::shortCutsManager()->checkConflicts(candidate);
     if (taken)
@@ -73,6 +75,13 @@ void ShortCutEdit::keyReleaseEvent(QKeyEvent *)
 {
     if (text().endsWith(QLatin1Char(' ')))
         setText(QString());
+}
+
+void ShortCutEdit::focusOutEvent(QFocusEvent *event)
+{
+    if (text().endsWith(QLatin1Char(' ')))
+        setText(QString());
+    QLineEdit::focusOutEvent(event);
 }
 
 void ShortCutEdit::acceptCombination(const QString &combination)

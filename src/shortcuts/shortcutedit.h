@@ -33,6 +33,11 @@ private Q_SLOTS:
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
 
+protected:
+    // Leaving the field abandons an unfinished capture, as a key release in it does: the
+    // release may reach another field, and a bare prefix must not be saved.
+    void focusOutEvent(QFocusEvent *event) override;
+
 private:
     void acceptCombination(const QString &combination);
     void refuseCombination();

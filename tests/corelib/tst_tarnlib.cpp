@@ -84,6 +84,7 @@ private Q_SLOTS:
     void testKeyTextReadableBothWaysWithQSettings_data()
     {
         QTest::addColumn<QString>("key");
+        QTest::newRow("cleared, not the default") << QString();
         QTest::newRow("comma is quoted") << QStringLiteral("Ctrl+,");
         QTest::newRow("semicolon is quoted") << QStringLiteral("Ctrl+;");
         QTest::newRow("inner space") << QStringLiteral("Ctrl+Volume Up");

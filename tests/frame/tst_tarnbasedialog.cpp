@@ -12,6 +12,8 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include <limits>
+
 namespace {
 // (100, 100) 400 x 300 with a minimum size of 200 x 150, allowed to maximise.
 class Dialog : public TarnBaseDialog
@@ -80,6 +82,7 @@ struct MouseCase
     QRect result = {};
     QList<QVariantList> titleDrags = {};
     bool maximisable = true;
+    int border = 2;
 };
 
 QRect available()
@@ -283,6 +286,17 @@ private slots:
         row("bottom, min height", R { 1, 0, 15, { 0, -999 }, { 100, 100, 400, 154 } });
         row("bottom-left, min width, 1.25", R { 1.25, 3, 16, { 999, 0 }, { 302, 100, 198, 301 } });
         row("code 18 at 1.25", R { 1.25, 0, 18, { 50, 50 }, { 0, 0, 204, 153 } });
+        // Travel at the ends of the int range: capped at the largest widget size.
+        const int most = std::numeric_limits<int>::max();
+        const int least = std::numeric_limits<int>::min();
+        row("right, int max", R { 1, 1, 11, { most, 0 }, { 100, 100, QWIDGETSIZE_MAX, 300 } });
+        row("top-left, int min",
+            R { 1,
+                1,
+                13,
+                { least, least },
+                { 500 - QWIDGETSIZE_MAX, 400 - QWIDGETSIZE_MAX, QWIDGETSIZE_MAX,
+                  QWIDGETSIZE_MAX } });
     }
 
     void windowRectKeepsOppositeEdgeAndMinimum()
@@ -338,12 +352,19 @@ private slots:
         row("double click on y 31", M { false, { 200, 31 }, {}, { 100, 100, 400, 300 } });
         row("double click, maximising off",
             M { false, { 200, 30 }, {}, { 100, 100, 400, 300 }, {}, false });
+        // Border 3: the computed rectangle is 2 pixels under the minimum size.
+        row("left edge past the minimum: right edge stays",
+            M { false, { 1, 150 }, { 400, 150 }, { 300, 100, 200, 300 }, {}, true, 3 });
+        row("top edge past the minimum: bottom edge stays",
+            M { false, { 200, 0 }, { 200, 400 }, { 100, 250, 400, 150 }, {}, true, 3 });
+        row("top-left past the minimum: bottom-right stays",
+            M { false, { 1, 1 }, { 400, 400 }, { 300, 250, 200, 150 }, {}, true, 3 });
     }
 
     void dragsAndDoubleClicksHonourEdgesAndBand()
     {
         QFETCH(MouseCase, c);
-        Dialog dialog(2);
+        Dialog dialog(c.border);
         dialog.m_maximizeEnabled = c.maximisable;
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -366,6 +387,29 @@ private slots:
         QTRY_COMPARE(dialog.geometry(), c.result.isNull() ? available() : c.result);
         QCOMPARE(titleDrags, c.titleDrags);
         QCOMPARE(dialog.m_restoreButton->isVisible(), dialog.isMaximized());
+    }
+
+    // Qt gives the release to the widget that had the press; when that one was hidden in
+    // between, the release never reaches the dialog, and the first move with the left
+    // button up ends the drag instead.
+    void moveWithLeftButtonUpEndsDragWhoseReleaseWasLost()
+    {
+        Dialog dialog(2);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        const QPoint edge(0, 150);
+        QMouseEvent press(QEvent::MouseButtonPress, edge, dialog.mapToGlobal(edge), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&dialog, &press);
+        const QPoint away(-50, 150);
+        QMouseEvent move(QEvent::MouseMove, away, dialog.mapToGlobal(away), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&dialog, &move);
+        QCOMPARE(dialog.geometry(), QRect(100, 100, 400, 300));
+        QMouseEvent moveAgain(QEvent::MouseMove, away, dialog.mapToGlobal(away), Qt::LeftButton,
+                              Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&dialog, &moveAgain);
+        QCOMPARE(dialog.geometry(), QRect(100, 100, 400, 300));
     }
 
     void centreOverDialogOrScreen_data()

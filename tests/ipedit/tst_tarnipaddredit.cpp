@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 #include <TarnUILib/TarnUILib.h>
 
+#include <QClipboard>
+#include <QMimeData>
 #include <QtTest>
 
 class TstTarnIpAddrEdit : public QObject
@@ -71,6 +73,69 @@ private slots:
         edit.setText(input);
         QTEST(changes, "changes");
         QCOMPARE(edited.count(), 0); // not a user edit
+    }
+
+    void octetRefusesAbove255WhateverTheWayIn_data()
+    {
+        // Field 1 holds "before" with the caret at the end; "input" arrives by "way".
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("typed third digit") << "30"
+                                           << "type"
+                                           << "0"
+                                           << "30";
+        QTest::newRow("pasted into empty") << ""
+                                           << "paste"
+                                           << "300"
+                                           << "";
+        QTest::newRow("pasted behind a digit") << "3"
+                                               << "paste"
+                                               << "99"
+                                               << "3";
+        QTest::newRow("pasted 255 kept") << ""
+                                         << "paste"
+                                         << "255"
+                                         << "255";
+        QTest::newRow("dropped") << ""
+                                 << "drop"
+                                 << "999"
+                                 << "";
+        QTest::newRow("set by program") << "12"
+                                        << "set"
+                                        << "300"
+                                        << "12";
+        QTest::newRow("set by program, then undone") << "12"
+                                                     << "set undo"
+                                                     << "256"
+                                                     << "12";
+    }
+    void octetRefusesAbove255WhateverTheWayIn()
+    {
+        QFETCH(QString, way);
+        QFETCH(QString, input);
+        TarnIpAddrEdit edit;
+        QLineEdit *part = edit.getPartEdit(1);
+        QFETCH(QString, before);
+        part->setText(before);
+        QApplication::clipboard()->setText(input);
+        if (way == "type") {
+            QTest::keyClicks(part, input);
+        } else if (way == "paste") {
+            part->paste();
+        } else if (way == "drop") {
+            QMimeData data;
+            data.setText(input);
+            QDropEvent drop(part->rect().center(), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(part, &drop);
+        } else {
+            part->setText(input);
+            if (way.endsWith("undo"))
+                part->undo();
+        }
+        QTEST(part->text(), "after");
+        QCOMPARE(edit.text(), "." + part->text() + "..");
     }
 
     void styleSheetReachesOctetsButNotDots()

@@ -75,7 +75,7 @@ void closeNextNotice(QObject *context, QString &seen)
 }
 
 // Key script: "CA+P" presses P with Ctrl+Alt held, "-" releases; S Shift, R repeat;
-// @L/@R click.
+// @L/@R click; @O takes the focus away.
 void run(ShortCutEdit *edit, const QString &script)
 {
     for (const QString &step : script.split(' ')) {
@@ -84,7 +84,10 @@ void run(ShortCutEdit *edit, const QString &script)
         const int modifiers = held.contains('C') * Qt::CTRL | held.contains('A') * Qt::ALT
             | held.contains('S') * Qt::SHIFT;
         const int key = QMetaEnum::fromType<Qt::Key>().keyToValue(qPrintable("Key_" + name));
-        if (step[at] == '@')
+        if (step == "@O") {
+            QFocusEvent out(QEvent::FocusOut, Qt::MouseFocusReason);
+            QApplication::sendEvent(edit, &out);
+        } else if (step[at] == '@')
             QTest::mouseClick(edit, name == "L" ? Qt::LeftButton : Qt::RightButton);
         else
             QTest::simulateEvent(edit, step[at] == '+', key, Qt::KeyboardModifiers(modifiers),
@@ -164,6 +167,9 @@ private Q_SLOTS:
             "check(%1);update(7,%1);update(7,%1)");
         row("main enter", "", was, "+Return", "Enter", accepted);
         row("release of a lone ctrl", "", was, "+Control C-Control", "", "");
+        row("focus leaves mid-capture", "", was, "+Control @O", "", "");
+        row("nameless key: still capturing", "", was, "C+Control C+unknown", "Ctrl + ", "");
+        row("nameless key alone: nothing", "", was, "@L +unknown", was, "");
         row("held modifiers in order", "", was, "+Alt A+Shift AS+Control", "Ctrl + Shift + Alt + ",
             "");
         row("shift released first", "", was, "+Control C+Shift CS-Shift", "", "");
