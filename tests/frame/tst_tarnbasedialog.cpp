@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 #include "tarnbasedialog.h"
+#include "tarninterface.h"
 #include "tarnlib.h"
 #include "tarntitlewidget.h"
 
 #include <QLabel>
 #include <QLayout>
 #include <QPainter>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QToolButton>
 #include <QtTest>
+
+#include <limits>
 
 namespace {
 // (100, 100) 400 x 300 with a minimum size of 200 x 150, allowed to maximise.
@@ -23,7 +27,8 @@ public:
         setGeometry(100, 100, 400, 300);
         m_maximizeEnabled = true;
     }
-    using TarnBaseDialog::m_fullScreen, TarnBaseDialog::m_restoreButton;
+    using TarnBaseDialog::m_fullScreen, TarnBaseDialog::m_iconLabel,
+        TarnBaseDialog::m_maximizeEnabled, TarnBaseDialog::m_restoreButton;
     using TarnBaseDialog::m_titleItems, TarnBaseDialog::m_titleItemsLayout;
 };
 
@@ -69,14 +74,21 @@ struct HitCase
     bool resizable = true, fullScreen = false;
 };
 
+// A null result stands for the screen's available geometry: the window maximised.
 struct MouseCase
 {
     bool maximised;
     QPoint press, to = {}; // to null: a double click at press
-    QRect result;
+    QRect result = {};
     QList<QVariantList> titleDrags = {};
+    bool maximisable = true;
     int border = 2;
 };
+
+QRect available()
+{
+    return QGuiApplication::primaryScreen()->availableGeometry();
+}
 } // namespace
 
 Q_DECLARE_METATYPE(RectCase)
@@ -110,13 +122,18 @@ private slots:
         dialog.insertItemAfterItem(&b, dialog.m_titleItems.last());
         dialog.insertItemAfterItem(&b, nullptr);
         dialog.insertItemAfterItem(&a, widgets[names.indexOf(after)]);
-        QStringList actual;
-        for (QWidget *item : qAsConst(dialog.m_titleItems))
-            actual.append(names.value(widgets.indexOf(item)));
-        QCOMPARE(actual.join(' '), items);
+        const auto listed = [&] {
+            QStringList actual;
+            for (QWidget *item : qAsConst(dialog.m_titleItems))
+                actual.append(names.value(widgets.indexOf(item)));
+            return actual.join(' ');
+        };
+        QCOMPARE(listed(), items);
         // The insert rebuilt the layout: it ends with the list's last item.
         QLayout *layout = dialog.m_titleItemsLayout;
         QCOMPARE(layout->itemAt(layout->count() - 1)->widget(), dialog.m_titleItems.last());
+        dialog.removeTitleItem(&b); // only its first entry
+        QCOMPARE(listed(), items.mid(2));
     }
 
     void titleAlsoNamesTheWindow_data()
@@ -144,6 +161,89 @@ private slots:
             dialog.setFrameTitle(title);
         QCOMPARE(dialog.findChild<QLabel *>(QStringLiteral("titleLabel"))->text(), title);
         QCOMPARE(dialog.windowTitle(), title);
+    }
+
+    // At a scale other than 1.0, the names and heights the host's style sheet relies on; then
+    // the title icon, scaled to the icon label's height, or 6 pixels wide when there is none.
+    void styleHooksHeightsAndTitleIconAtScale()
+    {
+        gScale = 1.5;
+        Dialog dialog(1);
+        QStringList names;
+        for (QWidget *item :
+             dialog.findChild<QWidget *>("frame-title-widget")->findChildren<QWidget *>())
+            names << item->objectName();
+        QCOMPARE(names.join(' '),
+                 " titleLabel minimize-button maximize-button maximize-button close-button");
+        QCOMPARE(dialog.findChild<QWidget *>("frame-title-widget")->height(), 45);
+        QVERIFY(dialog.findChild<QWidget *>("frame-content-widget"));
+        QVERIFY(!dialog.findChild<QWidget *>("close-button")->isHidden());
+        QImage(64, 64, QImage::Format_RGB32).save(QDir::temp().filePath("tarn-64.png"));
+        dialog.setFrameIcon(QDir::temp().filePath("tarn-64.png"), 4);
+        QCOMPARE(dialog.m_iconLabel->pixmap(Qt::ReturnByValue).size(), QSize(30, 30));
+        QCOMPARE(dialog.m_iconLabel->width(), 34);
+        Dialog plain(1);
+        plain.setFrameIcon("no such image", 4);
+        QCOMPARE(plain.m_iconLabel->width(), 10);
+    }
+
+    void staysOnTopTellsTheFacadeAndKeepsGeometry()
+    {
+        TarnInterface facade;
+        TarnInterface::mInstance = &facade;
+        Dialog dialog;
+        dialog.show();
+        for (const bool on : { true, false }) {
+            dialog.setStaysOnTop(on);
+            QCOMPARE(facade.vmStayOnTop(), on);
+            QCOMPARE(dialog.isStaysOnTop(), on);
+            QTRY_COMPARE(dialog.geometry(), QRect(100, 100, 400, 300));
+        }
+        QCOMPARE(facade.vmStayOnTopCalls(), 2);
+    }
+
+    // A title bar 200 wide on its own: press, move to, release. Its signals, and the cursor
+    // while the button is held.
+    void titleBarBandSignalsAndCursor_data()
+    {
+        QTest::addColumn<bool>("draggable");
+        QTest::addColumn<QPoint>("press");
+        QTest::addColumn<QPoint>("to");
+        QTest::addColumn<QString>("signals");
+        QTest::addColumn<int>("cursor");
+        QTest::newRow("last band row and column, leaving it")
+            << true << QPoint(199, 2) << QPoint(203, -8) << "begin drag(12,4,-10) focus"
+            << int(Qt::SizeVerCursor);
+        QTest::newRow("first row under the band")
+            << true << QPoint(100, 3) << QPoint(100, 0) << "focus" << int(Qt::ArrowCursor);
+        QTest::newRow("just right of the band")
+            << true << QPoint(200, 0) << QPoint(200, 10) << "focus" << int(Qt::ArrowCursor);
+        QTest::newRow("not draggable")
+            << false << QPoint(50, 1) << QPoint(50, -9) << "focus" << int(Qt::ArrowCursor);
+    }
+
+    void titleBarBandSignalsAndCursor()
+    {
+        QFETCH(bool, draggable);
+        QFETCH(QPoint, press);
+        QFETCH(QPoint, to);
+        TarnTitleWidget title(nullptr);
+        title.resize(200, 30);
+        title.setDraggable(draggable);
+        title.setCursor(Qt::CrossCursor);
+        QStringList seen;
+        connect(&title, &TarnTitleWidget::sigDragBegin, [&] { seen << "begin"; });
+        connect(&title, &TarnTitleWidget::sigSetFocus, [&] { seen << "focus"; });
+        connect(&title, &TarnTitleWidget::sigUpdateDragGeometory, [&](int code, int dx, int dy) {
+            seen << QString("drag(%1,%2,%3)").arg(code).arg(dx).arg(dy);
+        });
+        QTest::mousePress(&title, Qt::LeftButton, {}, press);
+        QMouseEvent move(QEvent::MouseMove, to, title.mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
+                         {});
+        QApplication::sendEvent(&title, &move);
+        QTEST(int(title.cursor().shape()), "cursor");
+        QTest::mouseRelease(&title, Qt::LeftButton, {}, to);
+        QTEST(seen.join(' '), "signals");
     }
 
     void borderRingsMatchStrokedRectangles_data()
@@ -182,13 +282,9 @@ private slots:
         QTest::addColumn<RectCase>("c");
         using R = RectCase;
         row("left, min width, border 2", R { 1, 2, 10, { 999, 0 }, { 300, 100, 200, 300 } });
-        row("right, 1 under min width", R { 1, 1, 11, { -200, 0 }, { 100, 100, 202, 300 } });
         row("top, min height, 1.25", R { 1.25, 2, 12, { 0, 999 }, { 100, 251, 400, 149 } });
-        row("top-left out", R { 1, 1, 13, { -20, -30 }, { 79, 69, 421, 331 } });
-        row("top-right out", R { 1, 1, 14, { 20, -30 }, { 100, 69, 421, 331 } });
         row("bottom, min height", R { 1, 0, 15, { 0, -999 }, { 100, 100, 400, 154 } });
         row("bottom-left, min width, 1.25", R { 1.25, 3, 16, { 999, 0 }, { 302, 100, 198, 301 } });
-        row("bottom-right in", R { 1, 1, 17, { -10, -10 }, { 100, 100, 391, 291 } });
         row("code 18 at 1.25", R { 1.25, 0, 18, { 50, 50 }, { 0, 0, 204, 153 } });
         // Travel at the ends of the int range: capped at the largest widget size.
         const int most = std::numeric_limits<int>::max();
@@ -218,6 +314,7 @@ private slots:
         using H = HitCase;
         const QList<int> edges { 10, 11, 12, 15 };
         row("left, inner pixel", H { 2, { 1, 150 }, 10 });
+        row("third pixel is no edge", H { 3, { 2, 150 }, 0 });
         row("bottom-right", H { 2, { 398, 299 }, 17 });
         row("corner off: later edge", H { 2, { 0, 0 }, 12, edges });
         row("content in the way", H { 1, { 1, 150 }, 0 });
@@ -243,25 +340,32 @@ private slots:
         QTest::addColumn<MouseCase>("c");
         using M = MouseCase;
         row("left edge", M { false, { 0, 150 }, { -30, 157 }, { 69, 100, 431, 300 } });
+        row("right edge", M { false, { 399, 150 }, { 429, 157 }, { 100, 100, 431, 300 } });
+        row("top edge", M { false, { 200, 0 }, { 207, -20 }, { 100, 79, 400, 321 } });
+        row("bottom edge", M { false, { 200, 299 }, { 207, 319 }, { 100, 100, 400, 321 } });
+        row("top-left corner", M { false, { 1, 1 }, { -9, -9 }, { 89, 89, 411, 311 } });
         row("last band row and column, leaving the window",
             M { false, { 397, 4 }, { 401, -6 }, { 100, 89, 400, 311 }, { { 12, 4, -10 } } });
         row("under the band: move", M { false, { 200, 5 }, { 230, 25 }, { 130, 120, 400, 300 } });
-        row("maximised, by the title", M { true, { 200, 15 }, { 230, 35 }, { 0, 0, 800, 600 } });
-        row("double click on y 30", M { false, { 200, 30 }, {}, { 0, 0, 800, 600 } });
+        row("maximised, by the title", M { true, { 200, 15 }, { 230, 35 } });
+        row("double click on y 30", M { false, { 200, 30 } });
         row("double click on y 31", M { false, { 200, 31 }, {}, { 100, 100, 400, 300 } });
+        row("double click, maximising off",
+            M { false, { 200, 30 }, {}, { 100, 100, 400, 300 }, {}, false });
         // Border 3: the computed rectangle is 2 pixels under the minimum size.
         row("left edge past the minimum: right edge stays",
-            M { false, { 1, 150 }, { 400, 150 }, { 300, 100, 200, 300 }, {}, 3 });
+            M { false, { 1, 150 }, { 400, 150 }, { 300, 100, 200, 300 }, {}, true, 3 });
         row("top edge past the minimum: bottom edge stays",
-            M { false, { 200, 0 }, { 200, 400 }, { 100, 250, 400, 150 }, {}, 3 });
+            M { false, { 200, 0 }, { 200, 400 }, { 100, 250, 400, 150 }, {}, true, 3 });
         row("top-left past the minimum: bottom-right stays",
-            M { false, { 1, 1 }, { 400, 400 }, { 300, 250, 200, 150 }, {}, 3 });
+            M { false, { 1, 1 }, { 400, 400 }, { 300, 250, 200, 150 }, {}, true, 3 });
     }
 
     void dragsAndDoubleClicksHonourEdgesAndBand()
     {
         QFETCH(MouseCase, c);
         Dialog dialog(c.border);
+        dialog.m_maximizeEnabled = c.maximisable;
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         if (c.maximised) {
@@ -280,7 +384,7 @@ private slots:
             QTest::mouseRelease(dialog.windowHandle(), Qt::LeftButton, {},
                                 dialog.mapFromGlobal(global));
         }
-        QTRY_COMPARE(dialog.geometry(), c.result);
+        QTRY_COMPARE(dialog.geometry(), c.result.isNull() ? available() : c.result);
         QCOMPARE(titleDrags, c.titleDrags);
         QCOMPARE(dialog.m_restoreButton->isVisible(), dialog.isMaximized());
     }
@@ -310,25 +414,31 @@ private slots:
 
     void centreOverDialogOrScreen_data()
     {
-        // The reference is a widget in a dialog at (100, 50) 300 x 200. One 800 x 600 screen.
+        // The reference is a widget in a dialog at (100, 50) 300 x 200. A width of 0 stands for
+        // the available width and 100 more.
         QTest::addColumn<bool>("overDialog");
-        QTest::addColumn<QRect>("geometry");
-        QTest::newRow("on the screen, odd size") << false << QRect(199, 149, 401, 301);
-        QTest::newRow("over a widget in a dialog") << true << QRect(149, 99, 200, 100);
-        QTest::newRow("wider than the screen") << false << QRect(0, 0, 900, 500);
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QPoint>("topLeft"); // from the centre of the available geometry
+        QTest::newRow("on the screen, odd size") << false << QSize(401, 301) << QPoint(-200, -150);
+        QTest::newRow("over a widget in a dialog") << true << QSize(200, 100) << QPoint();
+        QTest::newRow("wider than the screen") << false << QSize(0, 500) << QPoint();
     }
 
     void centreOverDialogOrScreen()
     {
         QFETCH(bool, overDialog);
-        QFETCH(QRect, geometry);
+        QFETCH(QSize, size);
+        QFETCH(QPoint, topLeft);
         QDialog owner;
         owner.setGeometry(100, 50, 300, 200);
         QWidget inside(&owner);
         TarnBaseDialog dialog(nullptr, QString(), 1);
-        dialog.resize(geometry.size());
+        dialog.resize(size.width() ? size.width() : available().width() + 100, size.height());
         dialog.center(overDialog ? &inside : nullptr);
-        QCOMPARE(dialog.geometry(), geometry);
+        const QPoint expected = overDialog ? QPoint(149, 99)
+            : size.width()                 ? available().center() + topLeft
+                                           : available().topLeft();
+        QTRY_COMPARE(dialog.geometry(), QRect(expected, dialog.size()));
     }
 };
 

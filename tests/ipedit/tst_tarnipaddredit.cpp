@@ -26,7 +26,7 @@ private slots:
         QTest::newRow("deleting the 1 of 130") << "Home,Del" << 0 << "30.2.3.25" << 1 << "2" << -1;
         QTest::newRow("dot, emptied part 2") << "Backspace,." << 1 << "130..3.25" << 2 << "3" << 1;
         QTest::newRow("dot in part 4 stays") << "End,." << 3 << "130.2.3.25" << 3 << "" << -1;
-        QTest::newRow("past 255 refused") << "Home,3,End,6" << 3 << "130.2.3.25" << 3 << "" << -1;
+        QTest::newRow("255 in part 4") << "End,5" << 3 << "130.2.3.255" << 3 << "" << -1;
         QTest::newRow("tabs") << "Tab,Tab,Shift+Tab" << 1 << "130.2.3.25" << 2 << "3" << -1;
     }
     void typingAdvancesRefusesAndRecordsFailingPart()
@@ -61,8 +61,6 @@ private slots:
         QTest::newRow("256") << "256.1.1.1" << cleared;
         QTest::newRow("three octets") << "1.2.3" << cleared;
         QTest::newRow("leading space") << " 1.2.3.4" << cleared;
-        QTest::newRow("letters") << "a.b.c.d" << cleared;
-        QTest::newRow("empty") << "" << cleared;
     }
     void setTextAcceptsOnlyCompleteAddresses()
     {

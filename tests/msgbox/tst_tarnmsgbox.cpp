@@ -12,74 +12,108 @@ class TestTarnMsgBox : public QObject
     const QString m_icon = m_dir.filePath("48x48.png");
 
 private slots:
-    void labelAlignedAsWhenAddedIconUnscaledMarginTruncated_data()
+    void fourArgumentBoxScaledIconUnscaledLabelAlignedAsWhenAdded_data()
     {
         QTest::addColumn<double>("scale");
-        QTest::addColumn<bool>("iconFirst"); // icon set before adding the label, not only after
-        QTest::addColumn<int>("labelAlignment");
-        QTest::addColumn<int>("margin"); // around the body
+        QTest::addColumn<bool>("iconFirst"); // message icon set before adding the label
+        QTest::addColumn<QString>("titleIcon");
+        // Added label's alignment, body margin, button minimum width, box maximum width,
+        // title-bar icon height (0: none).
+        QTest::addColumn<QList<int>>("sizes");
         QVERIFY(QWidget().grab(QRect(0, 0, 48, 48)).save(m_icon));
-        QTest::newRow("1.25, icon after") << 1.25 << false << int(Qt::AlignCenter) << 37;
-        QTest::newRow("1.5, icon before") << 1.5 << true << int(Qt::AlignLeft) << 45;
+        QTest::newRow("1.25, icon after, no title icon")
+            << 1.25 << false << QString() << QList<int> { Qt::AlignCenter, 37, 100, 875, 0 };
+        QTest::newRow("1.5, icon before, title icon")
+            << 1.5 << true << m_icon << QList<int> { Qt::AlignLeft, 45, 120, 1050, 30 };
     }
-    void labelAlignedAsWhenAddedIconUnscaledMarginTruncated()
+    void fourArgumentBoxScaledIconUnscaledLabelAlignedAsWhenAdded()
     {
         QFETCH(double, scale);
         QFETCH(bool, iconFirst);
+        QFETCH(QString, titleIcon);
         gScale = scale;
-        TarnMsgBox box("T", "M");
+        TarnMsgBox box(titleIcon, "T", "M", nullptr);
         box.setMessageIcon(iconFirst ? m_icon : QString()); // an empty path: no icon
-        box.addLabel("L");
-        box.addCheckbox("C");
-        box.addButton("B");
-        box.addButton("G", true);
+        QLabel *label = box.addLabel("L", false);
+        QCheckBox *check = box.addCheckbox("C", true);
+        QPushButton *plain = box.addButton("B", false);
+        QPushButton *green = box.addButton("G", true);
         box.setMessageIcon(m_icon);
-        QStringList names;
-        for (QWidget *w :
-             box.findChild<QWidget *>("frame-content-widget")->findChildren<QWidget *>())
-            names << w->objectName();
-        names.sort();
-        QCOMPARE(names,
-                 QStringList({ "TarnChkbox", "TarnLabelText_Regular_12", "TarnLabelText_Regular_12",
-                               "TarnSmallBtn", "greenColorSmall", "msgbox-body", "msgbox-icon",
-                               "msgbox-text-frame" }));
-        QTEST(int(box.findChild<QLayout *>("msgbox-secondary-text")->itemAt(0)->alignment()),
-              "labelAlignment");
-        QCOMPARE(box.findChild<QLabel *>("msgbox-icon")->minimumSize(), QSize(48, 48)); // unscaled
-        QTEST(box.findChild<QWidget *>("msgbox-body")->layout()->contentsMargins().top(), "margin");
+        auto *content = box.findChild<QWidget *>("frame-content-widget");
+        auto *text = box.findChild<QLabel *>("TarnLabelText_Regular_12");
+        QCOMPARE(QStringList({ text->text(), text->objectName(), label->objectName(),
+                               check->objectName(), plain->objectName(), green->objectName() }),
+                 QStringList({ "M", "TarnLabelText_Regular_12", "TarnLabelText_Regular_12",
+                               "TarnChkbox", "TarnSmallBtn", "greenColorSmall" }));
+        QVERIFY(check->isChecked());
+        // The body holds the icon's layout and the text frame, whose layout holds the text, the
+        // extra labels' layout, the check boxes' row and a stretch; the title bar's icon comes
+        // after a spacing.
+        QWidget *body = content->layout()->itemAt(0)->widget();
+        QCOMPARE(body->layout()->itemAt(0)->layout()->itemAt(0)->widget()->size(), QSize(48, 48));
+        QLayout *extraLabels = label->parentWidget()->layout()->itemAt(1)->layout();
+        auto *frameIcon = qobject_cast<QLabel *>(
+            box.findChild<QWidget *>("frame-title-widget")->layout()->itemAt(1)->widget());
+        QTEST((QList<int> { int(extraLabels->itemAt(0)->alignment()),
+                            body->layout()->contentsMargins().top(), plain->minimumWidth(),
+                            box.maximumWidth(), frameIcon->pixmap(Qt::ReturnByValue).height() }),
+              "sizes");
     }
 
-    void clickedButtonAfterExec_data()
+    void clickedButtonAndResultOverRuns_data()
     {
-        QTest::addColumn<QString>("click"); // text of the button clicked; "close": the title bar's
-        QTest::addColumn<bool>("leftOpen");
-        QTest::addColumn<QString>("reported"); // text of clickedButton() afterwards
-        QTest::addColumn<bool>("setBeforeCallback"); // the callback saw itself as clickedButton()
-        QTest::newRow("second of several") << "Two" << false << "Two" << false;
-        QTest::newRow("title-bar close") << "close" << false << "null" << false;
-        QTest::newRow("callback") << "Callback" << true << "Callback" << true;
+        // What ends each run of exec(): a button's text, "close" (the title bar's button) or
+        // "Escape". Then every run's result, clickedButton() afterwards, whether the callback
+        // button left the box open and saw itself as clickedButton().
+        QTest::addColumn<QString>("runs");
+        QTest::addColumn<QString>("results");
+        QTest::addColumn<QString>("reported");
+        QTest::addColumn<bool>("callbackRan");
+        QTest::newRow("second of several") << "Two"
+                                           << "0"
+                                           << "Two" << false;
+        QTest::newRow("title-bar close") << "close"
+                                         << "0"
+                                         << "null" << false;
+        QTest::newRow("escape") << "Escape"
+                                << "0"
+                                << "null" << false;
+        QTest::newRow("kept over a run without a click") << "Two Escape"
+                                                         << "0 0"
+                                                         << "Two" << false;
+        QTest::newRow("callback") << "Callback"
+                                  << "0"
+                                  << "Callback" << true;
     }
-    void clickedButtonAfterExec()
+    void clickedButtonAndResultOverRuns()
     {
-        QFETCH(QString, click);
-        TarnMsgBox box("T", "M");
+        QFETCH(QString, runs);
+        TarnMsgBox box("T", "M", nullptr);
         QPushButton *callback = nullptr, *inCallback = nullptr;
         const QMap<QString, QAbstractButton *> buttons {
             { "One", box.addButton("One", true) },
-            { "Two", box.addButton("Two") },
+            { "Two", box.addButton("Two", false) },
             { "Callback",
-              callback = box.addButtonSlot("Callback", [&] { inCallback = box.clickedButton(); }) },
+              callback = box.addButtonSlot(
+                  "Callback", [&] { inCallback = box.clickedButton(); }, false) },
             { "close", box.findChild<QToolButton *>("close-button") }
         };
+        QStringList results;
         bool leftOpen = false;
-        QTimer::singleShot(0, &box, [&] {
-            QTest::mouseClick(buttons[click], Qt::LeftButton);
-            leftOpen = box.isVisible() && box.close();
-        });
-        box.exec();
-        QTEST(leftOpen, "leftOpen");
+        for (const QString &run : runs.split(' ')) {
+            QTimer::singleShot(0, &box, [&] {
+                if (run == "Escape")
+                    QTest::keyClick(&box, Qt::Key_Escape);
+                else
+                    QTest::mouseClick(buttons[run], Qt::LeftButton);
+                leftOpen = box.isVisible() && box.close();
+            });
+            results << QString::number(box.exec());
+        }
+        QTEST(results.join(' '), "results");
         QTEST(box.clickedButton() ? box.clickedButton()->text() : "null", "reported");
-        QTEST(inCallback == callback, "setBeforeCallback");
+        QTEST(leftOpen, "callbackRan");
+        QTEST(inCallback && inCallback == callback, "callbackRan");
     }
 };
 
