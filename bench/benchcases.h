@@ -2,7 +2,8 @@
 #ifndef TARNBENCH_BENCHCASES_H
 #define TARNBENCH_BENCHCASES_H
 
-class BenchMeter;
+#include "benchmeter.h"
+
 class QWidget;
 
 // One run of a benchmark: ours or the plain-Qt peer, n measured iterations after
@@ -29,5 +30,20 @@ void benchIpEdit(BenchMeter &meter, const BenchOptions &options);
 void settle();
 // The same children in both dialogs' content areas.
 void fillContent(QWidget *content);
+
+// Runs cycle warmup times unmeasured, then n times measured, settling after each.
+template<typename Cycle>
+void measure(BenchMeter &meter, const BenchOptions &options, Cycle cycle)
+{
+    for (int i = 0; i < options.warmup; ++i)
+        cycle();
+    settle();
+    meter.start();
+    for (int i = 0; i < options.n; ++i) {
+        cycle();
+        settle();
+    }
+    meter.stop();
+}
 
 #endif

@@ -20,20 +20,6 @@ namespace {
 const char address[] = "192.168.001.010";
 const char typed[] = "010000000001";
 
-template<typename Cycle>
-void measure(BenchMeter &meter, const BenchOptions &options, Cycle cycle)
-{
-    for (int i = 0; i < options.warmup; ++i)
-        cycle();
-    settle();
-    meter.start();
-    for (int i = 0; i < options.n; ++i) {
-        cycle();
-        settle();
-    }
-    meter.stop();
-}
-
 void showBox(QDialog &box)
 {
     box.show();

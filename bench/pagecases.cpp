@@ -85,15 +85,7 @@ void benchPage(BenchMeter &meter, const BenchOptions &options)
         window->show();
         settle();
     };
-    for (int i = 0; i < options.warmup; ++i)
-        cycle();
-    settle();
-    meter.start();
-    for (int i = 0; i < options.n; ++i) {
-        cycle();
-        settle();
-    }
-    meter.stop();
+    measure(meter, options, cycle);
 }
 
 // Heap taken by n loaded pages, what destroying them leaves behind, and what n more pages
