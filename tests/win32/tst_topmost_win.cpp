@@ -28,8 +28,6 @@ void check(bool ok, const char *caller, const char *what)
     failures += ok ? 0 : 1;
 }
 
-const wchar_t className[] = L"TarnTopMostTest";
-
 // The style bit is read directly, so that the helper under test is not its own witness.
 bool inPlace(HWND hwnd, bool topMost, const RECT &rect)
 {
@@ -41,7 +39,7 @@ bool inPlace(HWND hwnd, bool topMost, const RECT &rect)
 void testCaller(const Caller &c)
 {
     const HWND hwnd =
-        CreateWindowExW(WS_EX_TOPMOST, className, L"top-most", WS_OVERLAPPEDWINDOW, 130, 110, 320,
+        CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"top-most", WS_OVERLAPPEDWINDOW, 130, 110, 320,
                         240, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     RECT rect {};
     GetWindowRect(hwnd, &rect);
@@ -68,12 +66,6 @@ void testCaller(const Caller &c)
 
 int main()
 {
-    const WNDCLASSW windowClass {
-        0,       DefWindowProcW, 0,       0,       GetModuleHandleW(nullptr),
-        nullptr, nullptr,        nullptr, nullptr, className
-    };
-    RegisterClassW(&windowClass);
-
     testCaller({ "STRICT", isWndTopMost, showWndTopMost, cancelTopMost });
     testCaller(noStrictCaller);
     std::printf("%d failed\n", failures);

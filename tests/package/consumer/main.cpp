@@ -12,8 +12,6 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     gScale = 1.5;
     setWinDpiScale(1.3);
-    TarnInterface facade;
-    TarnInterface::mInstance = &facade;
     loadTarnUILibTranslation(QLocale(QStringLiteral("en")));
     TarnBaseDialog dialog(nullptr, QStringLiteral("consumer"), 1);
     QToolButton *close = dialog.findChild<QToolButton *>(QStringLiteral("close-button"));
