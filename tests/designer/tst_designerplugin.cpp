@@ -42,7 +42,6 @@ private Q_SLOTS:
         QCOMPARE(plugin->group(), QStringLiteral("TarnUILib"));
         QWidget form;
         QWidget *widget = plugin->createWidget(&form);
-        QCOMPARE(widget->parentWidget(), &form);
         QCOMPARE(QString::fromLatin1(widget->metaObject()->className()), name);
 
         QString domClass;

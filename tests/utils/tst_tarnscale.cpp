@@ -23,7 +23,6 @@ private Q_SLOTS:
         QTest::newRow("just above 1.0") << "snap" << 1.0000001 << "1.25";
         QTest::newRow("just below 1.5") << "snap" << 1.4999999 << "1.25";
         QTest::newRow("1.5") << "snap" << 1.5 << "1.5";
-        QTest::newRow("0.8") << "snap" << 0.8 << "1";
         QTest::newRow("font +1.5 goes up") << "font" << 1.125 << "2";
         QTest::newRow("font -1.5 goes up") << "font" << 0.875 << "-1";
         QTest::newRow("1.0 has no decimals") << "path" << 1.0 << ":/1x/i/:/1x/x";
