@@ -76,7 +76,6 @@ private slots:
         QTest::newRow("zero scale") << "--scale 0" << scale.arg("0");
         QTest::newRow("scale not a number") << "--scale 1,5" << scale.arg("1,5");
         QTest::newRow("unknown style") << "--style nope" << style;
-        QTest::newRow("style given as --style=") << "--style=nope" << style;
         QTest::newRow("screenshots into a file")
             << "--screenshots " + file
             << QString(R"(--screenshots: "%1" is not a folder that can be written to)").arg(file);

@@ -22,17 +22,18 @@ static_assert(HWND_TOPMOST == -1 && HWND_NOTOPMOST == -2, "insert-after handles"
 namespace {
 int failures = 0;
 
-void check(bool ok, const char *caller, const char *what)
+void check(const Caller &c, bool ok, const char *what)
 {
-    std::printf("%s %s: %s\n", ok ? "ok  " : "FAIL", caller, what);
+    std::printf("%s %s: %s\n", ok ? "ok  " : "FAIL", c.name, what);
     failures += ok ? 0 : 1;
 }
 
-// The style bit is read directly, so that the helper under test is not its own witness.
-bool inPlace(HWND hwnd, bool topMost, const RECT &rect)
+// Both the helper's answer and the style bit read directly, so that the helper under test is
+// not its own witness; and the window's rectangle.
+bool isInPlace(const Caller &c, HWND hwnd, bool topMost, const RECT &rect)
 {
     RECT now {};
-    return GetWindowRect(hwnd, &now) && EqualRect(&now, &rect)
+    return c.isTopMost(hwnd) == topMost && GetWindowRect(hwnd, &now) && EqualRect(&now, &rect)
         && ((GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0) == topMost;
 }
 
@@ -43,24 +44,22 @@ void testCaller(const Caller &c)
                         240, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     RECT rect {};
     GetWindowRect(hwnd, &rect);
-    check(hwnd && !IsWindowVisible(hwnd) && c.isTopMost(hwnd) && inPlace(hwnd, true, rect), c.name,
+    check(c, hwnd && !IsWindowVisible(hwnd) && isInPlace(c, hwnd, true, rect),
           "a hidden window created WS_EX_TOPMOST is top-most");
     c.show(hwnd);
-    check(IsWindowVisible(hwnd) && c.isTopMost(hwnd) && inPlace(hwnd, true, rect), c.name,
-          "showWndTopMost shows the hidden window in place");
+    check(c, IsWindowVisible(hwnd) && isInPlace(c, hwnd, true, rect),
+          "showWndTopMost: shown, top-most, in place");
     c.cancel(hwnd);
-    check(!c.isTopMost(hwnd) && inPlace(hwnd, false, rect), c.name,
-          "cancelTopMost clears it and keeps the rectangle");
+    check(c, isInPlace(c, hwnd, false, rect), "cancelTopMost: not top-most, in place");
     c.show(hwnd);
-    check(c.isTopMost(hwnd) && inPlace(hwnd, true, rect), c.name,
-          "showWndTopMost sets it again and keeps the rectangle");
+    check(c, isInPlace(c, hwnd, true, rect), "showWndTopMost again: top-most, in place");
     DestroyWindow(hwnd);
     c.show(hwnd);
     c.cancel(hwnd);
-    check(!c.isTopMost(hwnd), c.name, "a destroyed window's handle is not top-most");
+    check(c, !c.isTopMost(hwnd), "a destroyed window's handle is not top-most");
     c.show(nullptr);
     c.cancel(nullptr);
-    check(!c.isTopMost(nullptr), c.name, "a null handle is not top-most");
+    check(c, !c.isTopMost(nullptr), "a null handle is not top-most");
 }
 } // namespace
 
