@@ -4,9 +4,16 @@
 
 struct HWND__;
 
-// The top-most helpers as called from a translation unit built with NO_STRICT.
-bool noStrictIsWndTopMost(HWND__ *hwnd);
-void noStrictShowWndTopMost(HWND__ *hwnd);
-void noStrictCancelTopMost(HWND__ *hwnd);
+// The three top-most helpers as one kind of host calls them.
+struct Caller
+{
+    const char *name;
+    bool (*isTopMost)(HWND__ *);
+    void (*show)(HWND__ *);
+    void (*cancel)(HWND__ *);
+};
+
+// Calls from a translation unit built with NO_STRICT.
+extern const Caller noStrictCaller;
 
 #endif

@@ -12,22 +12,11 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     gScale = 1.5;
     setWinDpiScale(1.3);
-    TarnInterface facade;
-    TarnInterface::mInstance = &facade;
-
     loadTarnUILibTranslation(QLocale(QStringLiteral("en")));
     TarnBaseDialog dialog(nullptr, QStringLiteral("consumer"), 1);
-    TarnIpAddrEdit address(&dialog);
-    address.setText(QStringLiteral("10.0.2.15"));
-    ShortCutEdit edit(&dialog, QString());
-    edit.setIndex(ShortCutsManager::Screenshot);
-
-    const bool ok =
-        adjusteResourcePath(QStringLiteral(":/logo.png")) == QLatin1String(":/1.5x/logo.png")
-        && getScaleFactor() == 1.25 && rootDialog(&edit) == &dialog && address.isIpValid()
-        && edit.complementText(QStringLiteral("Ctrl+Return")) == QLatin1String("Ctrl + Enter")
-        && dialog.findChild<QToolButton *>(QStringLiteral("close-button"))->toolTip() == "Close";
+    QToolButton *close = dialog.findChild<QToolButton *>(QStringLiteral("close-button"));
+    const bool ok = adjusteResourcePath(":/logo.png") == ":/1.5x/logo.png"
+        && getScaleFactor() == 1.25 && rootDialog(close) == &dialog && close->toolTip() == "Close";
     QTextStream(stdout) << (ok ? "consumer ok" : "consumer FAILED") << '\n';
-    delete ShortCutsManager::_instance;
     return ok ? 0 : 1;
 }
