@@ -17,6 +17,9 @@ struct LastGood
 {
     QString path;
     QByteArray contents;
+    // The file's bytes when it was last read or written, and what load() made of them.
+    QByteArray raw;
+    SettingsFile file;
 };
 LastGood &lastGood()
 {
@@ -199,11 +202,16 @@ SettingsFile SettingsFile::load(const QString &path)
         lastGood() = {};
         return file;
     }
-    if (lastGood().path == path)
-        file.parse(lastGood().contents);
     const bool isFile = QFileInfo(path).isFile();
     const bool readable = isFile && input.open(QIODevice::ReadOnly);
     file.m_original = readable ? input.readAll() : QByteArray();
+    const bool known = lastGood().path == path;
+    // The same bytes give the same result; a page load reads the file once per setting.
+    if (known && readable && input.error() == QFileDevice::NoError
+        && file.m_original == lastGood().raw)
+        return lastGood().file;
+    if (known)
+        file.parse(lastGood().contents);
     const QString name = QDir::toNativeSeparators(path) + QLatin1String(": ");
     if (!readable || input.error() != QFileDevice::NoError) {
         file.m_status = Unreadable;
@@ -223,7 +231,7 @@ SettingsFile SettingsFile::load(const QString &path)
         file.m_error = name + problems.join(QLatin1String("; "));
         file.m_keepOriginal = !file.m_original.isEmpty();
     }
-    lastGood() = { path, file.serialized() };
+    lastGood() = { path, file.serialized(), file.m_original, file };
     return file;
 }
 
@@ -340,7 +348,8 @@ bool SettingsFile::save(QString *error)
     m_keepOriginal = false;
     m_status = Ok;
     m_error.clear();
-    lastGood() = { m_path, contents };
+    m_original = contents;
+    lastGood() = { m_path, contents, contents, *this };
     return true;
 }
 
