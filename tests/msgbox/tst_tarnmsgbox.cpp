@@ -15,24 +15,22 @@ private slots:
     void fourArgumentBoxScaledIconUnscaledLabelAlignedAsWhenAdded_data()
     {
         QTest::addColumn<double>("scale");
-        QTest::addColumn<bool>("iconFirst"); // message icon set before adding the label
-        QTest::addColumn<QString>("titleIcon");
+        QTest::addColumn<bool>("iconFirst"); // also a title icon
         // Added label's alignment, body margin, button minimum width, box maximum width,
         // title-bar icon height (0: none).
         QTest::addColumn<QList<int>>("sizes");
         QVERIFY(QWidget().grab(QRect(0, 0, 48, 48)).save(m_icon));
         QTest::newRow("1.25, icon after, no title icon")
-            << 1.25 << false << QString() << QList<int> { Qt::AlignCenter, 37, 100, 875, 0 };
+            << 1.25 << false << QList<int> { Qt::AlignCenter, 37, 100, 875, 0 };
         QTest::newRow("1.5, icon before, title icon")
-            << 1.5 << true << m_icon << QList<int> { Qt::AlignLeft, 45, 120, 1050, 30 };
+            << 1.5 << true << QList<int> { Qt::AlignLeft, 45, 120, 1050, 30 };
     }
     void fourArgumentBoxScaledIconUnscaledLabelAlignedAsWhenAdded()
     {
         QFETCH(double, scale);
         QFETCH(bool, iconFirst);
-        QFETCH(QString, titleIcon);
         gScale = scale;
-        TarnMsgBox box(titleIcon, "T", "M", nullptr);
+        TarnMsgBox box(iconFirst ? m_icon : QString(), "T", "M", nullptr);
         box.setMessageIcon(iconFirst ? m_icon : QString()); // an empty path: no icon
         QLabel *label = box.addLabel("L", false);
         QCheckBox *check = box.addCheckbox("C", true);
@@ -41,10 +39,10 @@ private slots:
         box.setMessageIcon(m_icon);
         auto *content = box.findChild<QWidget *>("frame-content-widget");
         auto *text = box.findChild<QLabel *>("TarnLabelText_Regular_12");
-        QCOMPARE(QStringList({ text->text(), text->objectName(), label->objectName(),
-                               check->objectName(), plain->objectName(), green->objectName() }),
-                 QStringList({ "M", "TarnLabelText_Regular_12", "TarnLabelText_Regular_12",
-                               "TarnChkbox", "TarnSmallBtn", "greenColorSmall" }));
+        QCOMPARE(QStringList({ text->text(), label->objectName(), check->objectName(),
+                               plain->objectName(), green->objectName() })
+                     .join(' '),
+                 "M TarnLabelText_Regular_12 TarnChkbox TarnSmallBtn greenColorSmall");
         QVERIFY(check->isChecked());
         // The body holds the icon's layout and the text frame, whose layout holds the text, the
         // extra labels' layout, the check boxes' row and a stretch; the title bar's icon comes
@@ -69,21 +67,15 @@ private slots:
         QTest::addColumn<QString>("results");
         QTest::addColumn<QString>("reported");
         QTest::addColumn<bool>("callbackRan");
-        QTest::newRow("second of several") << "Two"
-                                           << "0"
-                                           << "Two" << false;
-        QTest::newRow("title-bar close") << "close"
-                                         << "0"
-                                         << "null" << false;
-        QTest::newRow("escape") << "Escape"
-                                << "0"
-                                << "null" << false;
-        QTest::newRow("kept over a run without a click") << "Two Escape"
-                                                         << "0 0"
-                                                         << "Two" << false;
-        QTest::newRow("callback") << "Callback"
-                                  << "0"
-                                  << "Callback" << true;
+        const auto row = [](const char *tag, const char *runs, const char *results,
+                            const char *reported, bool callbackRan) {
+            QTest::newRow(tag) << runs << results << reported << callbackRan;
+        };
+        row("second of several", "Two", "0", "Two", false);
+        row("title-bar close", "close", "0", "null", false);
+        row("escape", "Escape", "0", "null", false);
+        row("kept over a run without a click", "Two Escape", "0 0", "Two", false);
+        row("callback", "Callback", "0", "Callback", true);
     }
     void clickedButtonAndResultOverRuns()
     {
