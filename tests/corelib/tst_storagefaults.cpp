@@ -41,15 +41,6 @@ bool replace(const QString &path, const QByteArray &data)
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(data) == data.size();
 }
 
-QByteArray randomBytes(int size)
-{
-    QRandomGenerator random(15);
-    QByteArray bytes(size, '\0');
-    for (char &byte : bytes)
-        byte = char(random.bounded(256));
-    return bytes;
-}
-
 bool killMidWrite(const QString &path)
 {
     QProcess child;
@@ -120,8 +111,13 @@ bool tst_StorageFaults::apply(const QByteArray &fault)
         return replace(m_path, good.left(good.lastIndexOf('=') - 2));
     if (fault == "empty")
         return replace(m_path, QByteArray());
-    if (fault == "binary")
-        return replace(m_path, randomBytes(4096));
+    if (fault == "binary") {
+        QRandomGenerator random(15);
+        QByteArray bytes(4096, '\0');
+        for (char &byte : bytes)
+            byte = char(random.bounded(256));
+        return replace(m_path, bytes);
+    }
     if (fault == "huge")
         return replace(m_path, good + QByteArray(10 << 20, 'x'));
     if (fault == "directory in its place")
