@@ -17,20 +17,6 @@
 using Manager = ShortCutsManager;
 
 namespace {
-enum Fault {
-    Corrupt,
-    Truncated,
-    Empty,
-    Binary,
-    Huge,
-    Directory,
-    FolderReadOnly,
-    FileReadOnly,
-    Unreadable,
-    DiskFull,
-    KilledMidWrite
-};
-
 const char saveLoopVariable[] = "TARN_SAVE_LOOP";
 const uid_t nobody = 65534;
 
@@ -49,25 +35,10 @@ int saveLoop()
     }
 }
 
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 bool replace(const QString &path, const QByteArray &data)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(data) == data.size();
-}
-
-QByteArray randomBytes(int size)
-{
-    QRandomGenerator random(15);
-    QByteArray bytes(size, '\0');
-    for (char &byte : bytes)
-        byte = char(random.bounded(256));
-    return bytes;
 }
 
 bool killMidWrite(const QString &path)
@@ -103,9 +74,9 @@ class tst_StorageFaults : public QObject
     QString m_path;
     rlimit m_sizeLimit {};
 
-    bool apply(Fault fault);
-    void undo(Fault fault);
-    void faultOnce(Fault fault);
+    bool apply(const QByteArray &fault);
+    void undo();
+    void faultOnce();
 
 private Q_SLOTS:
     void init();
@@ -128,46 +99,48 @@ void tst_StorageFaults::cleanup()
     m_dir.reset();
 }
 
-bool tst_StorageFaults::apply(Fault fault)
+bool tst_StorageFaults::apply(const QByteArray &fault)
 {
-    const QByteArray good = contents(m_path);
-    switch (fault) {
-    case Corrupt:
+    QFile file(m_path);
+    const QByteArray good = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    if (fault == "corrupt")
         return replace(m_path,
                        QByteArray(good).replace("Menu\\Key=", "Menu\\Key ").insert(12, "\n#!~\n")
                            + "[Broken\nx=1\n");
-    case Truncated:
+    if (fault == "truncated")
         return replace(m_path, good.left(good.lastIndexOf('=') - 2));
-    case Empty:
+    if (fault == "empty")
         return replace(m_path, QByteArray());
-    case Binary:
-        return replace(m_path, randomBytes(4096));
-    case Huge:
+    if (fault == "binary") {
+        QRandomGenerator random(15);
+        QByteArray bytes(4096, '\0');
+        for (char &byte : bytes)
+            byte = char(random.bounded(256));
+        return replace(m_path, bytes);
+    }
+    if (fault == "huge")
         return replace(m_path, good + QByteArray(10 << 20, 'x'));
-    case Directory:
+    if (fault == "directory in its place")
         return QFile::remove(m_path) && QDir().mkdir(m_path);
-    case FolderReadOnly:
+    if (fault == "folder read-only")
         return QFile::setPermissions(m_dir->path(), QFile::ReadOwner | QFile::ExeOwner);
-    case FileReadOnly:
+    if (fault == "file read-only")
         return QFile::setPermissions(m_path, QFile::ReadOwner);
-    case Unreadable:
+    if (fault == "file unreadable")
         return QFile::setPermissions(m_path, {});
-    case DiskFull: { // a file size limit fails writes as a full disk does, with no privileges
+    if (fault == "disk full") { // a file size limit fails writes as a full disk does, unprivileged
         std::signal(SIGXFSZ, SIG_IGN);
         getrlimit(RLIMIT_FSIZE, &m_sizeLimit);
         rlimit tiny = m_sizeLimit;
         tiny.rlim_cur = 64;
         return setrlimit(RLIMIT_FSIZE, &tiny) == 0;
     }
-    case KilledMidWrite:
-        return killMidWrite(m_path);
-    }
-    return false;
+    return fault == "killed mid-write" && killMidWrite(m_path);
 }
 
-void tst_StorageFaults::undo(Fault fault)
+void tst_StorageFaults::undo()
 {
-    if (fault == DiskFull) {
+    if (QByteArray(QTest::currentDataTag()) == "disk full") {
         setrlimit(RLIMIT_FSIZE, &m_sizeLimit);
         std::signal(SIGXFSZ, SIG_DFL);
     }
@@ -175,34 +148,23 @@ void tst_StorageFaults::undo(Fault fault)
     QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner);
 }
 
+// flags: L the load fails, S the save works, B a backup is kept, U run as an ordinary user.
 void tst_StorageFaults::faultKeepsUsersKeys_data()
 {
-    QTest::addColumn<int>("fault");
-    QTest::addColumn<bool>("loadFails");
-    QTest::addColumn<bool>("saveWorks");
-    QTest::addColumn<bool>("backup");
-    QTest::addColumn<bool>("asUser");
-    QTest::newRow("corrupt") << int(Corrupt) << true << true << true << false;
-    QTest::newRow("truncated") << int(Truncated) << true << true << true << false;
-    QTest::newRow("empty") << int(Empty) << true << true << false << false;
-    QTest::newRow("binary") << int(Binary) << true << true << true << false;
-    QTest::newRow("huge") << int(Huge) << true << true << true << false;
-    QTest::newRow("directory in its place") << int(Directory) << true << false << false << false;
-    QTest::newRow("folder read-only") << int(FolderReadOnly) << false << false << false << true;
-    QTest::newRow("file read-only") << int(FileReadOnly) << false << false << false << true;
-    QTest::newRow("file unreadable") << int(Unreadable) << true << false << false << true;
-    QTest::newRow("disk full") << int(DiskFull) << false << false << false << false;
-    QTest::newRow("killed mid-write") << int(KilledMidWrite) << false << true << false << false;
+    QTest::addColumn<QString>("flags");
+    for (const char *row : { "corrupt:LSB", "truncated:LSB", "empty:LS", "binary:LSB", "huge:LSB",
+                             "directory in its place:L", "folder read-only:U", "file read-only:U",
+                             "file unreadable:LU", "disk full:", "killed mid-write:S" })
+        QTest::newRow(QByteArray(row).split(':')[0]) << QString(row).section(':', 1);
 }
 
 // Root ignores permissions: a permission fault runs in a child process that has become
 // an ordinary user.
 void tst_StorageFaults::faultKeepsUsersKeys()
 {
-    QFETCH(int, fault);
-    QFETCH(bool, asUser);
-    if (!asUser || geteuid() != 0)
-        return faultOnce(Fault(fault));
+    QFETCH(QString, flags);
+    if (!flags.contains('U') || geteuid() != 0)
+        return faultOnce();
     const char *cannot = "cannot become user 65534, and root ignores permissions: skipped";
     if (chown(qPrintable(m_dir->path()), nobody, nobody) != 0)
         QSKIP(cannot);
@@ -213,7 +175,7 @@ void tst_StorageFaults::faultKeepsUsersKeys()
     if (child == 0) {
         char result = 's';
         if (setgroups(0, nullptr) == 0 && setgid(nobody) == 0 && setuid(nobody) == 0) {
-            faultOnce(Fault(fault));
+            faultOnce();
             result = QTest::currentTestFailed() ? 'f' : 'p';
         }
         _exit(write(verdict[1], &result, 1) == 1 ? 0 : 1);
@@ -229,18 +191,17 @@ void tst_StorageFaults::faultKeepsUsersKeys()
 }
 
 // The page loads, shows the user's key, and the failure reaches the host.
-void tst_StorageFaults::faultOnce(Fault fault)
+void tst_StorageFaults::faultOnce()
 {
-    QFETCH(bool, loadFails);
-    QFETCH(bool, saveWorks);
-    QFETCH(bool, backup);
+    QFETCH(QString, flags);
+    const bool loadFails = flags.contains('L'), saveWorks = flags.contains('S');
     {
         Manager writer;
         writer.updateConfig(Manager::Screenshot, true, QStringLiteral("Ctrl+Alt+Y"));
         QVERIFY(writer.saveAllConfigs());
     }
-    const auto undoLater = qScopeGuard([&] { undo(fault); });
-    QVERIFY(apply(fault));
+    const auto undoLater = qScopeGuard([&] { undo(); });
+    QVERIFY(apply(QTest::currentDataTag()));
     Manager::_instance = new Manager;
     QSignalSpy failed(Manager::_instance, &Manager::storageFailed);
     TarnInterface host;
@@ -251,7 +212,7 @@ void tst_StorageFaults::faultOnce(Fault fault)
     QCOMPARE(!failed.isEmpty(), loadFails);
     QCOMPARE(Manager::_instance->saveAllConfigs(), saveWorks);
     QCOMPARE(failed.count(), int(loadFails) + !saveWorks);
-    QCOMPARE(QFile::exists(m_path + QStringLiteral(".bak")), backup);
+    QCOMPARE(QFile::exists(m_path + QStringLiteral(".bak")), flags.contains('B'));
     QCOMPARE(Manager().getShortCutsKey(Manager::Screenshot).key, QStringLiteral("Ctrl+Alt+Y"));
 }
 

@@ -172,13 +172,11 @@ private Q_SLOTS:
         row("nameless key alone: nothing", "", was, "@L +unknown", was, "");
         row("held modifiers in order", "", was, "+Alt A+Shift AS+Control", "Ctrl + Shift + Alt + ",
             "");
-        row("shift released first", "", was, "+Control C+Shift CS-Shift", "", "");
         row("releases keep a combination", "", was, "+Control C+Q C-Q -Control", "Ctrl + Q",
             "check(%1);update(7,%1)");
         row("taken key refused", "", "F9", "+Escape", "F9", "check(Esc)");
         row("refused after a capture", "", was, "+F7 +Escape", "F7",
             "check(F7);update(7,F7);check(Esc)");
-        row("refused, empty previous", "", "", "+Control C+Alt CA+M", "", "check(Ctrl + Alt + M)");
         row("clicks only select", "", was, "@R @L", was, "");
     }
 
@@ -349,22 +347,13 @@ private Q_SLOTS:
 
     // As a user would: open the page, press a new key for Screenshot, save, and find the
     // key again in a manager that starts from the same file.
-    void capturedKeySurvivesRestart_data()
+    void capturedKeyWithSpaceSurvivesRestart()
     {
-        columns<QString, QString>({ "steps", "shown" });
-        row("letter", "@L CA+S CA-S", "Ctrl + Alt + S");
-        row("name with a space", "@L C+VolumeUp C-VolumeUp", "Ctrl + Volume Up");
-    }
-
-    void capturedKeySurvivesRestart()
-    {
-        QFETCH(QString, steps);
-        QFETCH(QString, shown);
         ShortCuts &page = openPage();
-        run(pageRow(page, Manager::Screenshot).edit, steps);
+        run(pageRow(page, Manager::Screenshot).edit, "@L C+VolumeUp C-VolumeUp");
         QTest::mouseClick(button(page, "保存"), Qt::LeftButton);
         delete std::exchange(Manager::_instance, new Manager);
-        QCOMPARE(pageRow(openPage(), Manager::Screenshot).edit->text(), shown);
+        QCOMPARE(pageRow(openPage(), Manager::Screenshot).edit->text(), "Ctrl + Volume Up");
     }
 };
 
