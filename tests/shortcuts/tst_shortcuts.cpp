@@ -172,6 +172,7 @@ private Q_SLOTS:
         row("nameless key alone: nothing", "", was, "@L +unknown", was, "");
         row("held modifiers in order", "", was, "+Alt A+Shift AS+Control", "Ctrl + Shift + Alt + ",
             "");
+        row("shift released first", "", was, "+Control C+Shift CS-Shift", "", "");
         row("releases keep a combination", "", was, "+Control C+Q C-Q -Control", "Ctrl + Q",
             "check(%1);update(7,%1)");
         row("taken key refused", "", "F9", "+Escape", "F9", "check(Esc)");
