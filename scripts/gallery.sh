@@ -5,12 +5,7 @@
 # Arguments go to the program (--lang zh|en, --style light|dark, --scale F, ...; see --help).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-# The Chinese texts need a CJK font.
-scripts/bootstrap.sh fonts-noto-cjk
-
-cmake -S . -B build/gallery -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
-cmake --build build/gallery --parallel "$(nproc)" --target tarn-gallery
-gallery=build/gallery/gallery/tarn-gallery
+gallery=$(scripts/build-gallery.sh)
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 if [ "$QT_QPA_PLATFORM" != offscreen ]; then
   exec "$gallery" "$@"

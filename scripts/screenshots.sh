@@ -3,11 +3,7 @@
 # light style sheet, and its main window with the dark one, at scale 1 and default shortcuts.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/bootstrap.sh fonts-noto-cjk
-
-cmake -S . -B build/gallery -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
-cmake --build build/gallery --parallel "$(nproc)" --target tarn-gallery
-gallery=build/gallery/gallery/tarn-gallery
+gallery=$(scripts/build-gallery.sh)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export QT_QPA_PLATFORM=offscreen
