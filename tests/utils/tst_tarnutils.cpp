@@ -1,0 +1,124 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
+#include "tarnbasedialog.h"
+#include "tarnlib.h"
+#include "tarnscale.h"
+#include "tarnscreens_p.h"
+#include "tarntopmost.h"
+#include "tarntranslation.h"
+#include "tarnwindows.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+using ScreenList = QVector<QRect>;
+
+// The free helpers: scaling, the screen search, window owners, top-most and translation.
+class tst_TarnUtils : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // "snap": getScaleFactor() at a display scale, gScale 3.0 never read; "font":
+    // getFontFactor() and "path": adjusteResourcePath(":/i/:/x") at a gScale, with a decimal
+    // comma in the default locale. 1.125 and 0.875 give font offsets of exactly +1.5 and -1.5,
+    // which Qt rounds up.
+    void scaleResultsAtThresholdsHalvesAndEveryPrefix_data()
+    {
+        QTest::addColumn<QString>("helper");
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("1.0 stays") << "snap" << 1.0 << "1";
+        QTest::newRow("just above 1.0") << "snap" << 1.0000001 << "1.25";
+        QTest::newRow("just below 1.5") << "snap" << 1.4999999 << "1.25";
+        QTest::newRow("1.5") << "snap" << 1.5 << "1.5";
+        QTest::newRow("font +1.5 goes up") << "font" << 1.125 << "2";
+        QTest::newRow("font -1.5 goes up") << "font" << 0.875 << "-1";
+        QTest::newRow("1.0 has no decimals") << "path" << 1.0 << ":/1x/i/:/1x/x";
+        QTest::newRow("every occurrence, six significant digits")
+            << "path" << 1.3333333 << ":/1.33333x/i/:/1.33333x/x";
+    }
+
+    void scaleResultsAtThresholdsHalvesAndEveryPrefix()
+    {
+        QFETCH(QString, helper);
+        QFETCH(double, scale);
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        setWinDpiScale(scale);
+        gScale = helper == "snap" ? 3.0 : scale;
+        QTEST(helper == "snap"       ? QString::number(getScaleFactor())
+                  : helper == "font" ? QString::number(getFontFactor())
+                                     : adjusteResourcePath(":/i/:/x"),
+              "expected");
+    }
+
+    void screenSearchAtSharedEdges_data()
+    {
+        QTest::addColumn<ScreenList>("screens");
+        QTest::addColumn<QPoint>("point");
+        QTest::addColumn<int>("expected");
+        const ScreenList sideBySide { QRect(0, 0, 1920, 1080), QRect(1920, 0, 1920, 1080) };
+        QTest::newRow("first pixel of the second") << sideBySide << QPoint(1920, 10) << 1;
+        QTest::newRow("last pixel of the first") << sideBySide << QPoint(1919, 10) << 0;
+        QTest::newRow("outside: the first listed")
+            << ScreenList { sideBySide[1], sideBySide[0] } << QPoint(-50, -50) << 0;
+        QTest::newRow("no screen") << ScreenList() << QPoint(0, 0) << -1;
+    }
+
+    void screenSearchAtSharedEdges()
+    {
+        QFETCH(ScreenList, screens);
+        QFETCH(QPoint, point);
+        QTEST(TarnUI::screenIndexAt(screens, point), "expected");
+        QScreen *first = QGuiApplication::screens().first();
+        QCOMPARE(currentScreen(first->geometry().bottomRight() + point), first);
+    }
+
+    void rootDialogClimbsThroughWindowOwners()
+    {
+        QMainWindow mainWindow;
+        auto *label = new QLabel(new QDialog(&mainWindow));
+        QCOMPARE(rootDialog(label), &mainWindow);
+        QCOMPARE(rootDialog(&mainWindow), &mainWindow);
+    }
+
+    void topMostRoundTripShowsAndKeepsGeometry()
+    {
+        QWidget window;
+        window.setGeometry(110, 120, 300, 200);
+        const auto handle = [&] {
+            return reinterpret_cast<HWND>(window.winId());
+        };
+        for (const bool on : { true, false }) {
+            on ? showWndTopMost(handle()) : cancelTopMost(handle());
+            QVERIFY(window.isVisible());
+            QCOMPARE(isWndTopMost(handle()), on);
+            QTRY_COMPARE(window.geometry(), QRect(110, 120, 300, 200));
+        }
+        showWndTopMost(nullptr); // a handle of no window is ignored
+    }
+
+    void translationReplacesEarlierOne_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<bool>("english");
+        QTest::newRow("en") << "en" << true;
+        QTest::newRow("en_GB falls back to en") << "en_GB" << true;
+        QTest::newRow("zh_CN restores the sources") << "zh_CN" << false;
+        QTest::newRow("unknown de_DE") << "de_DE" << false;
+    }
+
+    // Every row starts from an installed English translation, which the row's call must replace.
+    void translationReplacesEarlierOne()
+    {
+        QFETCH(QString, locale);
+        QFETCH(bool, english);
+        QVERIFY(loadTarnUILibTranslation(QLocale(QStringLiteral("en"))));
+        QCOMPARE(loadTarnUILibTranslation(QLocale(locale)), english);
+        TarnBaseDialog dialog(nullptr, QString(), 0);
+        QCOMPARE(dialog.findChild<QToolButton *>(QStringLiteral("close-button"))->toolTip(),
+                 english ? "Close" : "关闭");
+    }
+};
+
+QTEST_MAIN(tst_TarnUtils)
+#include "tst_tarnutils.moc"
