@@ -17,10 +17,12 @@ private slots:
         QTest::addColumn<QString>("address");
         QTest::addColumn<int>("focus");
         QTest::addColumn<QString>("selected");
-        QTest::addColumn<int>("invalidPart"); // recorded by isIpValid(); -1: valid
+        QTest::addColumn<int>("invalidPart"); // recorded by isIpValid(); -1 as it starts
+        QTest::newRow("third digit advances") << "1,9,2" << 0 << "192.2.3.25" << 1 << "2" << -1;
         QTest::newRow("26 advances") << "2,6" << 0 << "26.2.3.25" << 1 << "2" << -1;
         QTest::newRow("25 stays") << "2,5" << 0 << "25.2.3.25" << 0 << "" << -1;
         QTest::newRow("dot, emptied part 2") << "Backspace,." << 1 << "130..3.25" << 2 << "3" << 1;
+        QTest::newRow("dot in part 4 stays") << "End,." << 3 << "130.2.3.25" << 3 << "" << -1;
         QTest::newRow("255 in part 4") << "End,5" << 3 << "130.2.3.255" << 3 << "" << -1;
         QTest::newRow("256 refused in part 4") << "End,6" << 3 << "130.2.3.25" << 3 << "" << -1;
     }
