@@ -11,8 +11,8 @@
 namespace {
 using Manager = ShortCutsManager;
 
-// The page's child of type T whose property name holds value: an edit by its
-// "ShortCutIndex", a button by its "text".
+// The page's child of type T whose property name holds value: an edit by its "ShortCutIndex",
+// a button by its "text".
 template<typename T>
 T *child(QObject &page, const char *name, const QVariant &value)
 {
@@ -20,8 +20,8 @@ T *child(QObject &page, const char *name, const QVariant &value)
     return *std::find_if(all.begin(), all.end(), [&](T *c) { return c->property(name) == value; });
 }
 
-// The manager's calls since the last look, updateConfig, saveConfig and
-// checkConflicts shortened to update, save and check.
+// The manager's calls since the last look, updateConfig, saveConfig and checkConflicts
+// shortened to update, save and check.
 QString callLog()
 {
     QString all = Manager::_instance->calls().join(';');
@@ -35,8 +35,7 @@ void row(const char *name, Values... values)
     (QTest::newRow(name) << ... << values);
 }
 
-// Closes the conflict notice, if the next refused capture opens one, noting its
-// text in seen.
+// Closes the conflict notice, if the next refused capture opens one, noting its text in seen.
 void closeNextNotice(QObject *context, QString &seen)
 {
     QTimer::singleShot(0, context, [&seen] {
@@ -47,8 +46,7 @@ void closeNextNotice(QObject *context, QString &seen)
     });
 }
 
-// Key script: "CA+P" presses P with Ctrl+Alt held, "-" releases; S Shift, R
-// repeat; @L clicks.
+// Key script: "CA+P" presses P with Ctrl+Alt held, "-" releases; S Shift, R repeat; @L clicks.
 void run(ShortCutEdit *edit, const QString &script)
 {
     for (const QString &step : script.split(' ')) {
@@ -106,10 +104,10 @@ private Q_SLOTS:
         QCOMPARE(TarnUI::compactKeyText("  " + display + ' '), compact);
     }
 
-    // Screenshot's field (index 7) showing Ctrl + Alt + P as after a load, in a
-    // dialog that must never see a key; Back holds Esc. calls: what the manager
-    // is asked, %1 standing for the text shown after. A check with no update
-    // after it is a refused capture, which must show the conflict notice.
+    // Screenshot's field (index 7) showing Ctrl + Alt + P as after a load, in a dialog that must
+    // never see a key, not even Esc or Return; Back holds Esc. calls: what the manager is asked,
+    // %1 standing for the text shown after. A check with no update after it is a refused
+    // capture, which must show the conflict notice with its spaces.
     void capture_data()
     {
         QTest::addColumn<QString>("steps");
@@ -145,9 +143,8 @@ private Q_SLOTS:
         QCOMPARE(finished.count(), 0);
     }
 
-    // At 1.25 the spacing in a row, the column grid's spacings and the page's
-    // spacing follow the scale, truncated; the restore row's minimum height
-    // stays 30.
+    // At 1.25 the spacing in a row, the column grid's spacings and the page's spacing follow the
+    // scale, truncated; the restore row's minimum height stays 30.
     void spacingsScaledRestoreRowNot()
     {
         const QScopedValueRollback<double> scale(gScale, 1.25);
@@ -160,10 +157,9 @@ private Q_SLOTS:
                  (QList<int> { 7, 25, 37, 30, 18 }));
     }
 
-    // Zoom out's entry, on, F2 (none with "nokey") and default F3, with the flags
-    // the settings file holds (stored), or without a name or config name; the
-    // older settings hand over off and Ctrl+F1 (no key with "nokey"); the update
-    // saved after, if any.
+    // Zoom out's entry, on, F2 (none with "nokey") and default F3, with the flags the settings
+    // file holds (stored), or without a name or config name; the older settings hand over off
+    // and Ctrl+F1 (no key with "nokey"); the update saved after, if any.
     void migration_data()
     {
         QTest::addColumn<QString>("stored");
@@ -192,10 +188,10 @@ private Q_SLOTS:
         QCOMPARE(callLog(), update.isEmpty() ? update : update + ";save(3)");
     }
 
-    // Screenshot's entry holds Ctrl+Alt+Q, off, default F3; Menu's has no name, so its field
-    // stays empty. Restore shows the defaults and writes nothing; a refusal still goes
-    // back to the loaded key. Save hands over compact keys, and the manager
-    // applies them before the window closes.
+    // Screenshot's entry holds Ctrl+Alt+Q, off, default F3; Menu's has no name, so load leaves
+    // its field empty. Restore ticks every box, shows the defaults and writes nothing; a refusal
+    // still goes back to the loaded key. Save hands over compact keys, persists them, and the
+    // manager applies them before the window closes.
     void loadRestoreRefuseSave()
     {
         QWidget window;
