@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
-#include "shortcutedit.h"
-#include "shortcuts.h"
+#include "shortcutsmanager.h"
 #include "tarninterface.h"
 #include "tarnlib.h"
 
+#include <QtGui>
 #include <QtTest>
-#include <QtWidgets>
 
 #include <csignal>
-#include <cstdio>
 #include <functional>
 #include <grp.h>
 #include <sys/resource.h>
@@ -18,36 +16,7 @@
 using Manager = ShortCutsManager;
 
 namespace {
-const char saveLoopVariable[] = "TARN_SAVE_LOOP";
 const uid_t nobody = 65534;
-
-// Run as a child process: saves over and over, switching Menu's key, until killed.
-int saveLoop()
-{
-    setTarnConfigPath(qEnvironmentVariable(saveLoopVariable));
-    Manager manager;
-    for (int i = 0;; ++i) {
-        manager.updateConfig(Manager::Menu, true,
-                             i % 2 ? QStringLiteral("F7") : QStringLiteral("F8"));
-        if (!manager.saveConfig(Manager::Menu))
-            return 1;
-        std::printf("saved\n");
-        std::fflush(stdout);
-    }
-}
-
-bool killMidWrite(const QString &path)
-{
-    QProcess child;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(saveLoopVariable, path);
-    child.setProcessEnvironment(environment);
-    child.start(QCoreApplication::applicationFilePath(), QStringList());
-    for (int saves = 0; saves < 20 && child.waitForReadyRead(5000);)
-        saves += child.readAll().count('\n');
-    child.kill();
-    return child.waitForFinished(5000) && child.exitStatus() == QProcess::CrashExit;
-}
 
 // The exit status of run, called in a copy of this process.
 int inChild(const std::function<int()> &run)
@@ -59,25 +28,23 @@ int inChild(const std::function<int()> &run)
     return waitpid(child, &status, 0) == child && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
+// Saves over and over, switching Menu's key, until a timer started after 20 saves kills it.
+int saveUntilKilled()
+{
+    Manager manager;
+    for (int i = 0;; ++i) {
+        if (i == 20)
+            ualarm(1000, 0);
+        manager.updateConfig(Manager::Menu, true, i % 2 ? "F7" : "F8");
+        if (!manager.saveConfig(Manager::Menu))
+            return 1;
+    }
+}
+
 QByteArray contents(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool replace(const QString &path, const QByteArray &data)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(data) == data.size();
-}
-
-ShortCutEdit *field(QWidget *page, int index)
-{
-    for (ShortCutEdit *edit : page->findChildren<ShortCutEdit *>()) {
-        if (edit->getIndex() == index)
-            return edit;
-    }
-    return nullptr;
 }
 } // namespace
 
@@ -92,23 +59,6 @@ class tst_TarnLib : public QObject
 
     bool apply(const QByteArray &fault, const QByteArray &line)
     {
-        const QByteArray good = contents(m_path);
-        if (!line.isNull()) // between the user's two Screenshot lines
-            return replace(m_path,
-                           QByteArray(good).replace("Screenshot\\Key", line + "\nScreenshot\\Key"));
-        if (fault == "truncated")
-            return replace(m_path, good.left(good.lastIndexOf('=') - 2));
-        if (fault == "empty")
-            return replace(m_path, QByteArray());
-        if (fault == "binary") {
-            QRandomGenerator random(15);
-            QByteArray bytes(4096, '\0');
-            for (char &byte : bytes)
-                byte = char(random.bounded(256));
-            return replace(m_path, bytes);
-        }
-        if (fault == "huge")
-            return replace(m_path, good + QByteArray(10 << 20, 'x'));
         if (fault == "directory in its place")
             return QFile::remove(m_path) && QDir().mkdir(m_path);
         if (fault == "folder read-only")
@@ -121,55 +71,66 @@ class tst_TarnLib : public QObject
             const rlimit tiny { 64, 64 };
             return std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR && setrlimit(RLIMIT_FSIZE, &tiny) == 0;
         }
-        return fault == "none" || (fault == "killed mid-write" && killMidWrite(m_path));
+        if (fault == "killed mid-write")
+            return inChild(saveUntilKilled) == -1; // killed by the signal
+        QByteArray data = contents(m_path);
+        if (!line.isNull()) // between the user's two Screenshot lines
+            data.replace("Screenshot\\Key", line + "\nScreenshot\\Key");
+        else if (fault == "truncated")
+            data.truncate(data.lastIndexOf('=') - 2);
+        else if (fault == "huge")
+            data += QByteArray(10 << 20, 'x');
+        else if (fault == "binary")
+            QRandomGenerator(15).fillRange(reinterpret_cast<quint32 *>(data.fill(0, 4096).data()),
+                                           1024);
+        else if (fault == "empty")
+            data.clear();
+        else
+            return false;
+        QFile file(m_path);
+        return file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+            && file.write(data) == data.size();
     }
 
     // The fault strikes a file that holds another group and the user's Screenshot setting,
-    // after this process has written it. The page shows the user's key, the failures reach
-    // the host, stored flags change only when a save works, and a new instance reads it all.
+    // after this process has written it. A new instance keeps what the user saved, the
+    // failures are reported, and stored flags change only when a save works.
     void faultOnce()
     {
         QFETCH(QString, flags);
         QFETCH(QByteArray, line);
         const bool loadFails = flags.contains('L'), saveWorks = flags.contains('S');
-        const bool defaults = flags.contains('D');
         QSettings(m_path, QSettings::IniFormat).setValue("Legacy/ShakeEdit", "Ctrl+1");
-        {
-            Manager writer;
-            writer.updateConfig(Manager::Screenshot, false, QStringLiteral("Ctrl+Alt+Y"));
-            QVERIFY(writer.saveAllConfigs());
-        }
+        Manager writer;
+        writer.updateConfig(Manager::Screenshot, false, QStringLiteral("Ctrl+Alt+Y"));
+        QVERIFY(writer.saveAllConfigs());
         QVERIFY(apply(QTest::currentDataTag(), line));
         const QByteArray damaged = contents(m_path);
         QCOMPARE(inChild([&] {
-                     setTarnConfigPath(m_path + QStringLiteral(".none"));
-                     Manager(); // a missing file: forgets what this process read
-                     setTarnConfigPath(m_path);
+                     // What this process read is not known under another spelling of the path.
+                     setTarnConfigPath(m_dir->path() + QStringLiteral("/./tarn.ini"));
                      const ShortCutsKey shot = Manager().getShortCutsKey(Manager::Screenshot);
+                     const bool defaults = flags.contains('D');
                      return int(shot.key != (defaults ? "Ctrl+Alt+P" : "Ctrl+Alt+Y")
                                 || shot.enabled != defaults);
                  }),
                  0);
-        Manager::_instance = new Manager;
-        QSignalSpy failed(Manager::_instance, &Manager::storageFailed);
-        TarnInterface host;
-        QWidget window;
-        auto *page = new ShortCuts(&window, &host);
-        page->loadShortCuts();
-        QCOMPARE(field(page, Manager::Screenshot)->text(), QStringLiteral("Ctrl + Alt + Y"));
-        QCOMPARE(!failed.isEmpty(), loadFails);
-        Manager::_instance->seedEntry(Manager::Menu, {});
-        QCOMPARE(Manager::_instance->saveAllConfigs(), saveWorks);
-        QCOMPARE(Manager::_instance->saveAllConfigs(), saveWorks); // keeps the first backup
+        Manager manager;
+        QSignalSpy failed(&manager, &Manager::storageFailed);
+        QCOMPARE(manager.loadShortCutsKey(), !loadFails);
+        const ShortCutsKey shot = manager.getShortCutsKey(Manager::Screenshot);
+        QVERIFY(shot.key == "Ctrl+Alt+Y" && !shot.enabled && shot.enabledStored && shot.keyStored);
+        manager.seedEntry(Manager::Menu, {});
+        QCOMPARE(manager.saveAllConfigs(), saveWorks);
+        QCOMPARE(manager.saveAllConfigs(), saveWorks); // keeps the first backup
         QCOMPARE(failed.count(), int(loadFails) + 2 * !saveWorks);
-        QCOMPARE(Manager::_instance->getShortCutsKey(Manager::Menu).keyStored, saveWorks);
+        QCOMPARE(manager.getShortCutsKey(Manager::Menu).keyStored, saveWorks);
         QCOMPARE(contents(m_path + QStringLiteral(".bak")), flags.contains('B') ? damaged : "");
         Manager reader;
         QCOMPARE(reader.loadShortCutsKey(), saveWorks || !loadFails);
         QCOMPARE(reader.getShortCutsKey(Manager::Screenshot).key, QStringLiteral("Ctrl+Alt+Y"));
-        QVERIFY(!reader.getShortCutsKey(Manager::Screenshot).enabled);
-        QCOMPARE(host.getShortCutsShakeEdit(), QByteArray("Ctrl+1"));
-        QVERIFY(host.getShortCutsShake()); // an older flag never written reads as on
+        QCOMPARE(TarnInterface().getShortCutsShakeEdit(), QByteArray("Ctrl+1"));
+        QVERIFY(TarnInterface().getShortCutsShake()); // an older flag never written reads as on
     }
 
 private Q_SLOTS:
@@ -183,7 +144,6 @@ private Q_SLOTS:
 
     void cleanup()
     {
-        delete std::exchange(Manager::_instance, nullptr);
         QFile::setPermissions(m_dir->path(),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         m_dir.reset();
@@ -230,7 +190,6 @@ private Q_SLOTS:
         const auto row = [](const char *tag, const char *flags, const QByteArray &line = {}) {
             QTest::newRow(tag) << QString(flags) << line;
         };
-        row("none", "S");
         row("header without ]", "LSB", "[ShortCuts");
         row("line without =", "LSB", "Screenshot\\Enabled true");
         row("NUL byte", "LSB", QByteArray("Screenshot\\Enabled=t\0rue", 24));
@@ -253,9 +212,8 @@ private Q_SLOTS:
     void faultKeepsUsersKeys()
     {
         QFETCH(QString, flags);
-        const bool asUser = flags.contains('U') && geteuid() == 0;
         const int result = inChild([&] {
-            if (asUser
+            if (flags.contains('U') && geteuid() == 0
                 && (chown(qPrintable(m_dir->path()), nobody, nobody) != 0
                     || setgroups(0, nullptr) != 0 || setgid(nobody) != 0 || setuid(nobody) != 0))
                 return 77;
@@ -283,13 +241,5 @@ private Q_SLOTS:
     }
 };
 
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsSet(saveLoopVariable))
-        return saveLoop();
-    QApplication app(argc, argv);
-    tst_TarnLib test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+QTEST_MAIN(tst_TarnLib)
 #include "tst_tarnlib.moc"
