@@ -93,8 +93,9 @@ class tst_TarnLib : public QObject
     }
 
     // The fault strikes a file that holds another group and the user's Screenshot setting,
-    // after this process has written it. A new instance keeps what the user saved, the
-    // failures are reported, and stored flags change only when a save works.
+    // after this process has written it. A process that never read it finds what it still
+    // holds; here a new instance keeps what the user saved, the failures are reported, and
+    // stored flags change only when a save works.
     void faultOnce()
     {
         QFETCH(QString, flags);
@@ -120,7 +121,7 @@ class tst_TarnLib : public QObject
         QCOMPARE(manager.loadShortCutsKey(), !loadFails);
         const ShortCutsKey shot = manager.getShortCutsKey(Manager::Screenshot);
         QVERIFY(shot.key == "Ctrl+Alt+Y" && !shot.enabled && shot.enabledStored && shot.keyStored);
-        manager.seedEntry(Manager::Menu, {});
+        manager.seedEntry(Manager::Menu, {}); // not stored until a save works
         QCOMPARE(manager.saveAllConfigs(), saveWorks);
         QCOMPARE(manager.saveAllConfigs(), saveWorks); // keeps the first backup
         QCOMPARE(failed.count(), int(loadFails) + 2 * !saveWorks);
@@ -192,7 +193,7 @@ private Q_SLOTS:
         };
         row("header without ]", "LSB", "[ShortCuts");
         row("line without =", "LSB", "Screenshot\\Enabled true");
-        row("NUL byte", "LSB", QByteArray("Screenshot\\Enabled=t\0rue", 24));
+        row("NUL byte", "LSB", QByteArrayLiteral("Screenshot\\Enabled=t\0rue"));
         row("quote left open", "LSB", "Screenshot\\Enabled=\"true");
         row("empty key", "LSB", "=true");
         row("truncated", "LSB");
