@@ -81,8 +81,7 @@ class tst_TarnLib : public QObject
         else if (fault == "huge")
             data += QByteArray(10 << 20, 'x');
         else if (fault == "binary")
-            QRandomGenerator(15).fillRange(reinterpret_cast<quint32 *>(data.fill(0, 4096).data()),
-                                           1024);
+            std::generate_n(data.fill(0, 4096).begin(), 4096, QRandomGenerator(15));
         else if (fault == "empty")
             data.clear();
         else
