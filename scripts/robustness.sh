@@ -68,13 +68,13 @@ broken=$(cat "$work"/monkey_*.log | sed -n 's/^event [0-9]*: //p' | awk -F': ' '
 [ -n "$broken" ] || broken="- none"
 
 storage_row="not built in this tree"
-storage=build/test/tests/corelib/tst_storagefaults
+storage=build/test/tests/corelib/tst_tarnlib
 if [ -x "$storage" ]; then
   "$storage" -o "$work/storage.txt,txt" >/dev/null 2>&1
   faults=$(grep -cE '^(PASS|FAIL!) *: .*faultKeepsUsersKeys\(' "$work/storage.txt")
   failed=$(grep -cE '^FAIL! *: ' "$work/storage.txt")
   lost=$((lost + failed))
-  storage_row="$faults faults injected (\`tst_storagefaults\`), $failed failed"
+  storage_row="$faults faults injected (\`tst_tarnlib\`), $failed failed"
 fi
 
 # ROBUSTNESS_REUSE_MEMCHECK=1 takes the figures of the last scripts/memcheck.sh run.
