@@ -8,7 +8,7 @@
 #include <QtWidgets>
 
 namespace {
-// (100, 100) 400 x 300 with a minimum size of 200 x 150, allowed to maximise.
+// (100, 100) 400 x 300 with a minimum size of 200 x 150.
 class Dialog : public TarnBaseDialog
 {
 public:
@@ -18,22 +18,13 @@ public:
         setWindowResizeEnabled(resizable);
         setMinimumSize(200, 150);
         setGeometry(100, 100, 400, 300);
-        m_maximizeEnabled = true;
     }
     using TarnBaseDialog::m_iconLabel, TarnBaseDialog::m_maximizeEnabled,
         TarnBaseDialog::m_restoreButton, TarnBaseDialog::m_titleItems;
 };
 
 // How the dialog of a mouse case is set up.
-enum Setup {
-    Plain = 0,
-    Scaled = 1,
-    NoCorners = 2,
-    Fixed = 4,
-    NoMaximise = 8,
-    Maximised = 16,
-    LostRelease = 32
-};
+enum Setup { Plain, NoCorners = 1, Fixed = 2, NoMaximise = 4, Maximised = 8, LostRelease = 16 };
 
 // A press, a move to `to` and a release where the pointer stayed; with no move, a double
 // click at press. A null result stands for the maximised window; `title` lists the title
@@ -45,11 +36,6 @@ struct Mouse
     QString title = {};
     int setup = Plain, border = 1;
 };
-
-QRect available()
-{
-    return QGuiApplication::primaryScreen()->availableGeometry();
-}
 } // namespace
 
 Q_DECLARE_METATYPE(Mouse)
@@ -73,12 +59,13 @@ private slots:
         QCOMPARE(dialog.m_titleItems, buttons + QList<QWidget *> { &a });
     }
 
-    // At a scale other than 1.0: the names and heights the host's style sheet relies on, the
-    // title icon scaled to the icon label's height, or 6 pixels wide when there is none.
-    void styleHooksHeightsAndTitleIconAtScale()
+    // At a scale other than 1.0: the names and heights the host's style sheet relies on; the
+    // title icon scaled to the icon label's height, or 6 pixels wide when there is none; and
+    // the border, three nested rings of one pixel in its colour, at an odd size.
+    void styleHooksTitleIconAndBorderRingsAtScale()
     {
         gScale = 1.5;
-        Dialog dialog;
+        Dialog dialog(3);
         QCOMPARE(dialog.findChild<QWidget *>("frame-title-widget")->height(), 45);
         QVERIFY(dialog.findChild<QWidget *>("frame-content-widget"));
         QVERIFY(!dialog.findChild<QWidget *>("close-button")->isHidden());
@@ -88,13 +75,6 @@ private slots:
         QCOMPARE(dialog.m_iconLabel->width(), 34);
         dialog.setFrameIcon("no such image", 4);
         QCOMPARE(dialog.m_iconLabel->width(), 10);
-    }
-
-    // Three nested rings of one pixel in the border colour, at an odd size and scale 1.5.
-    void borderRingsMatchStrokedRectangles()
-    {
-        gScale = 1.5;
-        Dialog dialog(3);
         dialog.resize(401, 301);
         const QImage image = dialog.grab().toImage();
         QImage stroked = image;
@@ -123,7 +103,7 @@ private slots:
 
     void mouseHonoursEdgesMinimumTitleBandAndMaximising_data()
     {
-        // Border 1: the title bar covers (1, 1) to (398, 30), its drag band y 1 to 3.
+        // Border 1 at scale 1.5: the title bar covers (1, 1) to (398, 45), its band y 1 to 3.
         QTest::addColumn<Mouse>("c");
         const auto row = [](const char *name, const Mouse &c) {
             QTest::newRow(name) << c;
@@ -132,8 +112,8 @@ private slots:
             { { 0, 150 }, { 400, 150 }, { 298, 100, 202, 300 } });
         row("right edge", { { 399, 150 }, { 429, 157 }, { 100, 100, 431, 300 } });
         row("bottom edge", { { 200, 299 }, { 207, 319 }, { 100, 100, 400, 321 } });
-        row("top edge past the minimum at 1.25: bottom edge stays",
-            { { 200, 0 }, { 200, 400 }, { 100, 249, 400, 151 }, "", Scaled });
+        row("top edge past the minimum: bottom edge stays",
+            { { 200, 0 }, { 200, 400 }, { 100, 248, 400, 152 } });
         row("top-left corner off: the later edge",
             { { 0, 1 }, { -9, -9 }, { 100, 89, 400, 311 }, "", NoCorners });
         row("third pixel of a border 3 is no edge: move",
@@ -146,15 +126,15 @@ private slots:
         row("band of a fixed size dialog: move",
             { { 200, 3 }, { 230, 23 }, { 130, 120, 400, 300 }, "focus", Fixed });
         row("maximised, by the title", { { 200, 15 }, { 230, 35 }, {}, "focus", Maximised });
-        row("double click on the title bar's last row", { { 200, 30 }, {}, {}, "focus focus" });
+        row("double click on the title bar's last row", { { 200, 45 }, {}, {}, "focus focus" });
         row("double click, maximising off",
-            { { 200, 30 }, {}, { 100, 100, 400, 300 }, "focus focus", NoMaximise });
+            { { 200, 45 }, {}, { 100, 100, 400, 300 }, "focus focus", NoMaximise });
     }
 
     void mouseHonoursEdgesMinimumTitleBandAndMaximising()
     {
         QFETCH(Mouse, c);
-        gScale = c.setup & Scaled ? 1.25 : 1;
+        gScale = 1.5;
         Dialog dialog(c.border, !(c.setup & Fixed));
         dialog.m_maximizeEnabled = !(c.setup & NoMaximise);
         if (c.setup & NoCorners)
@@ -187,7 +167,8 @@ private slots:
             QTest::mouseRelease(dialog.windowHandle(), Qt::LeftButton, {},
                                 dialog.mapFromGlobal(global));
         }
-        QTRY_COMPARE(dialog.geometry(), c.result.isNull() ? available() : c.result);
+        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+        QTRY_COMPARE(dialog.geometry(), c.result.isNull() ? available : c.result);
         QCOMPARE(seen.join(' '), c.title);
         // The title bar shows the resize cursor only while it drags the top edge.
         QCOMPARE(title->testAttribute(Qt::WA_SetCursor)
@@ -201,13 +182,14 @@ private slots:
         QDialog owner;
         owner.setGeometry(100, 50, 300, 200);
         QWidget inside(&owner);
+        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
         TarnBaseDialog dialog(nullptr, QString(), 1);
         dialog.resize(200, 100);
         dialog.center(&inside);
         QTRY_COMPARE(dialog.geometry(), QRect(149, 99, 200, 100));
-        dialog.resize(available().width() + 100, 500);
+        dialog.resize(available.width() + 100, 500);
         dialog.center(nullptr);
-        QTRY_COMPARE(dialog.geometry(), QRect(available().topLeft(), dialog.size()));
+        QTRY_COMPARE(dialog.geometry(), QRect(available.topLeft(), dialog.size()));
     }
 };
 
