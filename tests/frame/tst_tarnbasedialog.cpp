@@ -69,6 +69,8 @@ private slots:
         QCOMPARE(dialog.findChild<QWidget *>("frame-title-widget")->height(), 45);
         QVERIFY(dialog.findChild<QWidget *>("frame-content-widget"));
         QVERIFY(!dialog.findChild<QWidget *>("close-button")->isHidden());
+        dialog.setTitle("named");
+        QCOMPARE(dialog.windowTitle(), "named");
         QImage(64, 64, QImage::Format_RGB32).save(QDir::temp().filePath("tarn-64.png"));
         dialog.setFrameIcon(QDir::temp().filePath("tarn-64.png"), 4);
         QCOMPARE(dialog.m_iconLabel->pixmap(Qt::ReturnByValue).size(), QSize(30, 30));

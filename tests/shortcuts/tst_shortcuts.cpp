@@ -46,9 +46,11 @@ void closeNextNotice(QObject *context, QString &seen)
     });
 }
 
-// Key script: "CA+P" presses P with Ctrl+Alt held, "-" releases; S Shift, R repeat; @L clicks.
+// Key script: "CA+P" presses P with Ctrl+Alt held, "-" releases; S Shift, R repeat; @L clicks,
+// @O takes the focus away.
 void run(ShortCutEdit *edit, const QString &script)
 {
+    QFocusEvent out(QEvent::FocusOut, Qt::MouseFocusReason);
     for (const QString &step : script.split(' ')) {
         const int at = step.indexOf(QRegularExpression("[-+@]"));
         const QString held = step.left(at);
@@ -56,7 +58,9 @@ void run(ShortCutEdit *edit, const QString &script)
             | held.contains('S') * Qt::SHIFT;
         const int key =
             QMetaEnum::fromType<Qt::Key>().keyToValue(qPrintable("Key_" + step.mid(at + 1)));
-        if (step == "@L")
+        if (step == "@O")
+            QApplication::sendEvent(edit, &out);
+        else if (step == "@L")
             QTest::mouseClick(edit, Qt::LeftButton);
         else
             QTest::simulateEvent(edit, step[at] == '+', key, Qt::KeyboardModifiers(modifiers),
@@ -117,6 +121,8 @@ private Q_SLOTS:
         row("shown key again: no check", "+F6 R+F6", "F6", "check(%1);update(7,%1);update(7,%1)");
         row("main enter", "+Return", "Enter", accepted);
         row("held modifiers in order", "+Alt A+Shift AS+Control", "Ctrl + Shift + Alt + ", "");
+        row("focus leaves mid-capture", "+Control @O", "", "");
+        row("nameless key: still capturing", "C+Control C+unknown", "Ctrl + ", "");
         row("shift released first", "+Control C+Shift CS-Shift", "", "");
         row("releases keep a combination", "+Control C+Q C-Q -Control", "Ctrl + Q", accepted);
         row("esc refused after capture", "+F7 +Escape", "F7", "check(%1);update(7,%1);check(Esc)");
