@@ -159,8 +159,7 @@ private Q_SLOTS:
         QTest::newRow("at sign first") << QStringLiteral("@Variant(x)");
         QTest::newRow("quote and backslash") << QStringLiteral("\"\\");
         QTest::newRow("non-ASCII") << QStringLiteral("Ctrl+Ä€");
-        QTest::newRow("control char then hex digit") << QStringLiteral("\x01"
-                                                                       "A");
+        QTest::newRow("control char then hex digit") << QStringLiteral("\u0001A");
     }
 
     // The file stays one QSettings reads and writes.

@@ -68,7 +68,11 @@ private slots:
         Dialog dialog(3);
         QCOMPARE(dialog.findChild<QWidget *>("frame-title-widget")->height(), 45);
         QVERIFY(dialog.findChild<QWidget *>("frame-content-widget"));
-        QVERIFY(!dialog.findChild<QWidget *>("close-button")->isHidden());
+        // The title bar's children, "-" marking those that start hidden.
+        for (const QString name :
+             { "titleLabel", "-minimize-button", "-maximize-button", "close-button" })
+            QCOMPARE(dialog.findChild<QWidget *>(name.mid(name.startsWith('-')))->isHidden(),
+                     name.startsWith('-'));
         dialog.setTitle("named");
         QCOMPARE(dialog.windowTitle(), "named");
         QImage(64, 64, QImage::Format_RGB32).save(QDir::temp().filePath("tarn-64.png"));

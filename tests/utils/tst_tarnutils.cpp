@@ -101,7 +101,6 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<bool>("english");
-        QTest::newRow("en") << "en" << true;
         QTest::newRow("en_GB falls back to en") << "en_GB" << true;
         QTest::newRow("zh_CN restores the sources") << "zh_CN" << false;
         QTest::newRow("unknown de_DE") << "de_DE" << false;
