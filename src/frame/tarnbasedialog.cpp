@@ -42,6 +42,11 @@ TarnBaseDialog::TarnBaseDialog(QWidget *parent, const QString &title, int border
     m_titleLabel->setText(title);
     // The desktop shows no title bar of ours: task bars, switchers and screen readers read this.
     setWindowTitle(title);
+    // Qt drops a move with no button held at a child that does not track the mouse; through
+    // the labels the title bar and the dialog see every move, and so end a drag whose release
+    // was lost.
+    for (QLabel *label : { m_iconLabel, m_titleLabel })
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     auto *titleLayout = new QHBoxLayout;
     titleLayout->setObjectName(QStringLiteral("title-layout"));

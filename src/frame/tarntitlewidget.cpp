@@ -69,6 +69,10 @@ void TarnTitleWidget::mouseMoveEvent(QMouseEvent *event)
         QWidget::mouseMoveEvent(event);
         return;
     }
+    // A press whose release was lost (the bar hidden on entering full screen) ends at the
+    // first move with the left button up.
+    if (!(event->buttons() & Qt::LeftButton))
+        m_pressed = false;
     // A held press keeps the band it started in, wherever the pointer goes.
     if (!m_pressed)
         m_dragArea = isDragAreaTriggered(event->pos());

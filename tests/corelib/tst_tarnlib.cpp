@@ -146,7 +146,6 @@ private Q_SLOTS:
     {
         QFile::setPermissions(m_dir->path(),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        m_dir.reset();
     }
 
     void keyTextReadableBothWaysWithQSettings_data()
