@@ -4,6 +4,8 @@
 
 #include "benchmeter.h"
 
+#include <vector>
+
 class QWidget;
 
 // One run of a benchmark: ours or the plain-Qt peer, n measured iterations after
@@ -44,6 +46,25 @@ void measure(BenchMeter &meter, const BenchOptions &options, Cycle cycle)
         settle();
     }
     meter.stop();
+}
+
+// Heap snapshots before n objects from make() are built, with them alive, and after they
+// are destroyed; warmup ones are built and destroyed first.
+template<typename Make>
+void measureHeap(BenchMeter &meter, const BenchOptions &options, Make make)
+{
+    for (int i = 0; i < options.warmup; ++i)
+        make();
+    settle();
+    meter.snapshot("heap_before");
+    std::vector<decltype(make())> built;
+    for (int i = 0; i < options.n; ++i)
+        built.push_back(make());
+    settle();
+    meter.snapshot("heap_built");
+    built.clear();
+    settle();
+    meter.snapshot("heap_after");
 }
 
 #endif

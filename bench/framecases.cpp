@@ -11,7 +11,6 @@
 #include <QTest>
 
 #include <memory>
-#include <vector>
 
 namespace {
 constexpr int borderWidth = 2;
@@ -102,16 +101,5 @@ void benchHover(BenchMeter &meter, const BenchOptions &options)
 // Heap taken by n built dialogs, and what destroying them leaves behind.
 void benchDialogHeap(BenchMeter &meter, const BenchOptions &options)
 {
-    for (int i = 0; i < options.warmup; ++i)
-        makeDialog(options.ours);
-    settle();
-    meter.snapshot("heap_before");
-    std::vector<std::unique_ptr<QDialog>> dialogs;
-    for (int i = 0; i < options.n; ++i)
-        dialogs.push_back(makeDialog(options.ours));
-    settle();
-    meter.snapshot("heap_built");
-    dialogs.clear();
-    settle();
-    meter.snapshot("heap_after");
+    measureHeap(meter, options, [&] { return makeDialog(options.ours); });
 }

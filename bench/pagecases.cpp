@@ -14,7 +14,6 @@
 
 #include <cstdio>
 #include <memory>
-#include <vector>
 
 namespace {
 // A window holding one widget, as the host holds the page or a field.
@@ -93,18 +92,7 @@ void benchPage(BenchMeter &meter, const BenchOptions &options)
 // pages alive at once, so only the second tells a page's own leftovers).
 void benchPageHeap(BenchMeter &meter, const BenchOptions &options)
 {
-    for (int i = 0; i < options.warmup; ++i)
-        loadedPage(options.ours);
-    settle();
-    meter.snapshot("heap_before");
-    std::vector<std::unique_ptr<QWidget>> pages;
-    for (int i = 0; i < options.n; ++i)
-        pages.push_back(loadedPage(options.ours));
-    settle();
-    meter.snapshot("heap_built");
-    pages.clear();
-    settle();
-    meter.snapshot("heap_after");
+    measureHeap(meter, options, [&] { return loadedPage(options.ours); });
     for (int i = 0; i < options.n; ++i) {
         loadedPage(options.ours);
         settle();

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QString>
+#include <QStringList>
 
 #include <cstdio>
 #include <cstdlib>
@@ -29,6 +30,28 @@ inline void check(bool holds, const char *what, const QString &detail = QString(
         return;
     std::fprintf(stderr, "property broken: %s [%s]\n", what, qPrintable(detail));
     std::abort();
+}
+
+// A monkey run's command line, "<events> <seed>", with defaults for what is left out. The
+// widgets' own warnings are expected noise there, so only critical and fatal messages show.
+struct MonkeyRun
+{
+    int events = 10000;
+    unsigned seed = 1;
+};
+
+inline MonkeyRun startMonkey(const QStringList &args)
+{
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
+        if (type != QtWarningMsg && type != QtInfoMsg && type != QtDebugMsg)
+            std::fprintf(stderr, "%s\n", qPrintable(message));
+    });
+    MonkeyRun run;
+    if (args.size() > 1)
+        run.events = args.at(1).toInt();
+    if (args.size() > 2)
+        run.seed = args.at(2).toUInt();
+    return run;
 }
 
 } // namespace TarnFuzz

@@ -3,6 +3,7 @@
 // fixed seed. After every event: never below the minimum size, the edge opposite a
 // dragged one where it was, nothing moved or resized while maximised or full screen,
 // and no drag outliving its release.
+#include "fuzz_common.h"
 #include "tarnbasedialog.h"
 #include "tarnlib.h"
 #include "tarntitlewidget.h"
@@ -232,28 +233,21 @@ private:
     bool m_titleDrag = false;
 };
 
-void quietTestWarnings(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    if (type != QtWarningMsg && type != QtInfoMsg && type != QtDebugMsg)
-        std::fprintf(stderr, "%s\n", qPrintable(message));
-}
 } // namespace
 
 int main(int argc, char **argv)
 {
     QApplication application(argc, argv);
-    qInstallMessageHandler(quietTestWarnings);
-    const QStringList args = application.arguments();
-    const int events = args.size() > 1 ? args.at(1).toInt() : 10000;
-    const unsigned seed = args.size() > 2 ? args.at(2).toUInt() : 1;
+    const TarnFuzz::MonkeyRun run = TarnFuzz::startMonkey(application.arguments());
     Dialog dialog;
     dialog.setGeometry(100, 100, 400, 300);
     dialog.show();
     if (!QTest::qWaitForWindowExposed(&dialog))
         return 2;
-    Monkey monkey(dialog, seed);
-    for (int i = 0; i < events; ++i)
+    Monkey monkey(dialog, run.seed);
+    for (int i = 0; i < run.events; ++i)
         monkey.step();
-    std::printf("monkey_frame: %d events, seed %u, %d failures\n", events, seed, monkey.failures);
+    std::printf("monkey_frame: %d events, seed %u, %d failures\n", run.events, run.seed,
+                monkey.failures);
     return monkey.failures == 0 ? 0 : 1;
 }

@@ -4,6 +4,7 @@
 // a modifier prefix or a complete combination; after a key press the field's text is what
 // the manager holds for its action; and a save read back by a fresh manager gives every
 // field's text again.
+#include "fuzz_common.h"
 #include "keytext.h"
 #include "shortcutedit.h"
 #include "shortcuts.h"
@@ -185,20 +186,12 @@ private:
     int m_events = 0;
 };
 
-void quietWarnings(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    if (type != QtWarningMsg && type != QtInfoMsg && type != QtDebugMsg)
-        std::fprintf(stderr, "%s\n", qPrintable(message));
-}
 } // namespace
 
 int main(int argc, char **argv)
 {
     QApplication application(argc, argv);
-    qInstallMessageHandler(quietWarnings);
-    const QStringList args = application.arguments();
-    const int events = args.size() > 1 ? args.at(1).toInt() : 10000;
-    const unsigned seed = args.size() > 2 ? args.at(2).toUInt() : 1;
+    const TarnFuzz::MonkeyRun run = TarnFuzz::startMonkey(application.arguments());
     QTemporaryDir folder;
     setTarnConfigPath(folder.filePath(QStringLiteral("tarn.ini")));
     // The conflict notice runs its own event loop inside the key handler: close it there.
@@ -208,11 +201,11 @@ int main(int argc, char **argv)
             box->reject();
     });
     closer.start(0);
-    Monkey monkey(seed);
-    for (int i = 0; i < events; ++i)
+    Monkey monkey(run.seed);
+    for (int i = 0; i < run.events; ++i)
         monkey.step();
     monkey.saveAndReadBack();
-    std::printf("monkey_shortcuts: %d events, seed %u, %d failures\n", events, seed,
+    std::printf("monkey_shortcuts: %d events, seed %u, %d failures\n", run.events, run.seed,
                 monkey.failures);
     return monkey.failures == 0 ? 0 : 1;
 }

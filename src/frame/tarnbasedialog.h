@@ -102,6 +102,8 @@ private:
     void dragTopEdge(int hitScaleType, int widthChange, int heightChange);
     // Applies the geometry of a drag of edge code so that the opposite edge stays put.
     void applyDrag(int code, const QRect &rect);
+    // Forgets the press: no move or resize follows the pointer until the next one.
+    void endDrag();
 };
 
 #endif

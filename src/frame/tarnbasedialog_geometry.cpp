@@ -201,7 +201,7 @@ void TarnBaseDialog::mouseMoveEvent(QMouseEvent *event)
     // Qt hands a release to the widget that had the press; when that widget was hidden in
     // between (the title bar on entering full screen), the release never comes here.
     if (!(event->buttons() & Qt::LeftButton))
-        mouseReleaseEvent(event);
+        endDrag();
     if (!m_leftPressed || m_maximized || m_fullScreen)
         return;
     if (m_direction == NoEdge && m_movable) {
@@ -215,6 +215,11 @@ void TarnBaseDialog::mouseMoveEvent(QMouseEvent *event)
 }
 
 void TarnBaseDialog::mouseReleaseEvent(QMouseEvent *)
+{
+    endDrag();
+}
+
+void TarnBaseDialog::endDrag()
 {
     m_leftPressed = false;
     m_direction = NoEdge;
