@@ -10,6 +10,10 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 using ScreenList = QVector<QRect>;
 
 // The free helpers: scaling, the screen search, window owners, top-most and translation.
@@ -83,6 +87,10 @@ private Q_SLOTS:
 
     void topMostRoundTripShowsAndKeepsGeometry()
     {
+#ifdef Q_OS_WIN
+        if (QGuiApplication::platformName() != QLatin1String("windows"))
+            QSKIP("the Win32 calls need a window of the windows platform");
+#endif
         QWidget window;
         window.setGeometry(110, 120, 300, 200);
         const auto handle = [&] {
@@ -90,7 +98,13 @@ private Q_SLOTS:
         };
         for (const bool on : { true, false }) {
             on ? showWndTopMost(handle()) : cancelTopMost(handle());
+#ifdef Q_OS_WIN
+            // SetWindowPos shows the native window only: Qt's flag follows its own show()
+            // (seen under Wine).
+            QVERIFY(IsWindowVisible(handle()));
+#else
             QVERIFY(window.isVisible());
+#endif
             QCOMPARE(isWndTopMost(handle()), on);
             QTRY_COMPARE(window.geometry(), QRect(110, 120, 300, 200));
         }
