@@ -11,6 +11,18 @@ RotateAnimLabel::RotateAnimLabel(const QString &imagePath, QWidget *parent)
     setMinimumSize(m_pixmap.size());
 }
 
+RotateAnimLabel::RotateAnimLabel(QWidget *parent)
+    : RotateAnimLabel(QString(), parent)
+{
+}
+
+void RotateAnimLabel::setImagePath(const QString &imagePath)
+{
+    m_pixmap = QPixmap(imagePath);
+    setMinimumSize(m_pixmap.size());
+    update();
+}
+
 void RotateAnimLabel::startAnimation(int interval)
 {
     if (m_timerId != 0)

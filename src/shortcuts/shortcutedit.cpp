@@ -20,6 +20,11 @@ ShortCutEdit::ShortCutEdit(QWidget *parent, QString text)
     setContextMenuPolicy(Qt::NoContextMenu);
 }
 
+ShortCutEdit::ShortCutEdit(QWidget *parent)
+    : ShortCutEdit(parent, QString())
+{
+}
+
 ShortCutEdit::~ShortCutEdit() = default;
 
 void ShortCutEdit::setPreviousText(const QString &text)
