@@ -36,8 +36,11 @@ OPERABLE = {pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_COMBO
 
 def operable(node, states):
     """A control the user can operate: by its role, or text and labels that take the focus (a
-    read-only capture field, a label whose link Tab reaches)."""
+    read-only capture field, a label whose link Tab reaches). A combo box's popup list is read
+    as part of the combo box, whose name is its current item."""
     role = node.getRole()
+    if node.parent is not None and node.parent.getRole() == pyatspi.ROLE_COMBO_BOX:
+        return False
     return role in OPERABLE or (role in (pyatspi.ROLE_TEXT, pyatspi.ROLE_LABEL)
                                 and states.contains(pyatspi.STATE_FOCUSABLE))
 
