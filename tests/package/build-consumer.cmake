@@ -11,7 +11,8 @@ if(TOOLCHAIN_FILE)
 endif()
 execute_process(
   COMMAND ${CMAKE_COMMAND} -S ${SOURCE_DIR} -B ${BUILD_DIR}
-    -DCMAKE_PREFIX_PATH=${PREFIX} "-DCMAKE_CXX_FLAGS=${CXX_FLAGS}" ${cross_args}
+    "-DCMAKE_PREFIX_PATH=${PREFIX}" "-DCMAKE_CXX_FLAGS=${CXX_FLAGS}" -DTARN_README=${README}
+    ${cross_args}
   RESULT_VARIABLE result)
 if(result)
   message(FATAL_ERROR "configuring the consumer failed")
