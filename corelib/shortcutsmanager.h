@@ -4,10 +4,8 @@
 
 #include "tarnlib_export.h"
 
-#include <QHash>
 #include <QObject>
 #include <QString>
-#include <QStringList>
 #include <QVector>
 
 // One action's shortcut as the manager holds it.
@@ -86,17 +84,6 @@ public:
     // Disabled actions count too: enabling them later would otherwise clash.
     bool checkConflicts(const QString &displayKey);
 
-    // Stand-in only, for tests. A seeded entry replaces what loadShortCutsKey() reads
-    // for its action until clearSeeds().
-    void seedEntry(ShortCutIndex index, const ShortCutsKey &entry);
-    void clearSeeds();
-    // While switched on (off by default, for every manager), each manager logs every
-    // call it receives except getShortCutsKey(), in order, as texts such as
-    // "updateConfig(7,true,Ctrl+P)" or "saveConfig(7)".
-    static void setCallLogEnabled(bool enabled);
-    QStringList calls() const { return m_calls; }
-    void clearCalls() { m_calls.clear(); }
-
 public Q_SLOTS:
     // Applies the saved shortcuts: the stand-in announces them with shortCutsApplied().
     void updateShortCutKey();
@@ -112,9 +99,10 @@ private:
     void record(const QString &call);
     bool save(const QVector<int> &indexes);
 
+    friend class TarnLibTesting;
+
     QVector<ShortCutsKey> m_entries;
-    QHash<int, ShortCutsKey> m_seeds;
-    QStringList m_calls;
+    QVector<ShortCutsKey> m_read; // what the file held at the last load or save
 };
 
 #endif

@@ -5,6 +5,7 @@
 #include "galleryoptions.h"
 #include "gallerywindow.h"
 #include "screenshots.h"
+#include "tarnlibtesting.h"
 
 #include <QApplication>
 #include <QFile>
@@ -112,7 +113,7 @@ int main(int argc, char *argv[])
     if (!installTranslation(options.language))
         return fail(QStringLiteral("the library has no English translation built in"), 1);
     if (!options.configPath.isEmpty())
-        setTarnConfigPath(options.configPath);
+        TarnLibTesting::setConfigPath(options.configPath);
     gScale = options.scale > 0 ? options.scale : getScaleFactor();
     applyStyle(&app, options.style);
 
