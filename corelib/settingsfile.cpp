@@ -217,18 +217,27 @@ QString unescapedValue(const QByteArray &raw, bool utf8)
     return result;
 }
 
-// The text of QSettings' "@Type(...)" forms, as QVariant::toString() gives it.
-QString specialValue(const QString &text)
+// The text of a value, as QVariant::toString() gives what QSettings makes of it: the
+// "@Type(...)" forms decoded, null for those that hold no text (a rectangle, a date).
+QString textOf(const QString &text)
 {
     const auto inner = [&](int prefix) {
         return text.mid(prefix, text.size() - prefix - 1);
     };
+    if (!text.startsWith(QLatin1Char('@')) || !text.endsWith(QLatin1Char(')')))
+        return text.startsWith(QLatin1String("@@")) ? text.mid(1) : text;
     if (text.startsWith(QLatin1String("@String(")))
         return inner(8);
     if (text.startsWith(QLatin1String("@ByteArray(")))
         return QString::fromUtf8(inner(11).toLatin1());
+    for (const char *form : { "@DateTime(", "@Rect(", "@Size(", "@Point(" }) {
+        if (text.startsWith(QLatin1String(form)))
+            return QString();
+    }
+    if (text == QLatin1String("@Invalid()"))
+        return QString();
     if (!text.startsWith(QLatin1String("@Variant(")))
-        return QString(); // a rectangle, a date, an invalid value: not a text
+        return text.startsWith(QLatin1String("@@")) ? text.mid(1) : text;
     QByteArray bytes = inner(9).toLatin1();
     QDataStream stream(&bytes, QIODevice::ReadOnly);
     stream.setVersion(QDataStream::Qt_4_0);
@@ -286,21 +295,35 @@ bool writeAtomically(const QString &path, const QByteArray &contents, QString *e
 }
 
 // What a writer killed inside QSaveFile::commit(), between naming its temporary file and
-// renaming it into place, leaves: <name>.XXXXXX. Safe to remove under the lock, which every
-// writer of the file holds while it writes.
+// renaming it into place, leaves: <name>.XXXXXX, six ASCII letters that Qt draws at random.
+// Safe to remove under the lock, which every writer of the file holds while it writes. A
+// suffix all in one case is left alone: it is more likely a word someone chose ("backup").
+bool isStaleTemporary(const QString &file, const QString &prefix)
+{
+    const QStringRef suffix = file.midRef(prefix.size());
+    const QStringRef random = suffix.startsWith(QLatin1String("bak.")) ? suffix.mid(4) : suffix;
+    const auto letter = [](QChar c) {
+        return c.unicode() < 0x80 && c.isLetter();
+    };
+    const auto lower = [](QChar c) {
+        return c.isLower();
+    };
+    return file.startsWith(prefix) && random.size() == 6
+        && std::all_of(random.begin(), random.end(), letter)
+        && std::any_of(random.begin(), random.end(), lower)
+        && !std::all_of(random.begin(), random.end(), lower);
+}
+
 void removeStaleTemporaries(const QString &path)
 {
     const QFileInfo info(path);
-    const QString name = info.fileName();
-    QDirIterator found(info.absolutePath(),
-                       { name + QLatin1String(".??????"), name + QLatin1String(".bak.??????") },
-                       QDir::Files | QDir::Hidden | QDir::System);
+    const QString prefix = info.fileName() + QLatin1Char('.');
+    // No name filter: QDirIterator makes a regular expression of it on every save.
+    QDirIterator found(info.absolutePath(), QDir::Files | QDir::Hidden | QDir::System);
     while (found.hasNext()) {
-        const QString candidate = found.next();
-        const QString suffix = candidate.right(6);
-        if (std::all_of(suffix.begin(), suffix.end(),
-                        [](QChar c) { return c.isLetterOrNumber() && c.unicode() < 0x80; }))
-            QFile::remove(candidate);
+        found.next();
+        if (isStaleTemporary(found.fileName(), prefix))
+            QFile::remove(found.filePath());
     }
 }
 
@@ -480,12 +503,7 @@ int SettingsFile::overlay(const SettingsFile &other)
 QString SettingsFile::value(const QString &group, const QString &key) const
 {
     const QByteArray *raw = rawValue(group, key);
-    const QString text = raw ? unescapedValue(*raw, m_utf8) : QString();
-    if (!text.startsWith(QLatin1Char('@')))
-        return text;
-    if (text.endsWith(QLatin1Char(')')) && !text.startsWith(QLatin1String("@@")))
-        return specialValue(text);
-    return text.startsWith(QLatin1String("@@")) ? text.mid(1) : text;
+    return raw ? textOf(unescapedValue(*raw, m_utf8)) : QString();
 }
 
 void SettingsFile::setValue(const QString &group, const QString &key, const QString &value)

@@ -43,7 +43,7 @@ QString nextPath()
 {
     static QTemporaryDir folder;
     static int count = 0;
-    // A fresh name per input: QSettings keeps what it read of a path for the process.
+    // A fresh name per input: the storage keeps what it last read of a path, for damage.
     return folder.filePath(QStringLiteral("tarn%1.ini").arg(++count));
 }
 } // namespace

@@ -115,7 +115,9 @@ class tst_TarnLib : public QObject
         if (fault == "link to nothing")
             return QFile::remove(m_path) && QFile::link(m_path + QStringLiteral("-target"), m_path);
         if (fault == "left by a killed writer") // between QSaveFile's link and rename
-            return QFile::copy(m_path, m_path + QStringLiteral(".Ab3dE9"));
+            return QFile::copy(m_path, m_path + QStringLiteral(".AbQdEz"))
+                && QFile::copy(m_path, m_path + QStringLiteral(".bak.xYzQwE"))
+                && QFile::copy(m_path, m_path + QStringLiteral(".backup")); // someone's own
         QByteArray data = contents(m_path);
         if (!line.isNull()) // between the user's two Screenshot lines
             data.replace("Screenshot\\Key", line + "\nScreenshot\\Key");
@@ -179,7 +181,10 @@ class tst_TarnLib : public QObject
         if (!saveWorks)
             QCOMPARE(contents(m_path), damaged);
         const QStringList left = QDir(m_dir->path()).entryList({ "tarn.ini.*" }, QDir::Files);
-        QCOMPARE(left, flags.contains('B') ? QStringList { "tarn.ini.bak" } : QStringList());
+        QStringList kept = flags.contains('B') ? QStringList { "tarn.ini.bak" } : QStringList();
+        if (QByteArray(QTest::currentDataTag()) == "left by a killed writer")
+            kept << "tarn.ini.backup";
+        QCOMPARE(left, kept);
         Manager reader;
         QCOMPARE(reader.loadShortCutsKey(), saveWorks || !loadFails);
         QCOMPARE(reader.getShortCutsKey(Manager::Screenshot).key, userKey);
@@ -368,6 +373,51 @@ private Q_SLOTS:
         for (auto it = written.cbegin(); it != written.cend(); ++it) {
             QCOMPARE(read.value(it.key().first, it.key().second), it.value());
             QCOMPARE(reader.value(it.key().first + '/' + it.key().second).toString(), it.value());
+        }
+    }
+
+    void handWrittenFilesReadAsQSettingsReadsThem_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        const auto row = [](const char *tag, const QByteArray &data) {
+            QTest::newRow(tag) << data;
+        };
+        row("byte-order mark, UTF-8 value", "\xEF\xBB\xBF[S]\nA=\xC3\xA4\nB=1\n");
+        row("no byte-order mark, Latin-1", "[S]\nA=\xC3\xA4\n");
+        row("@String with a NUL", "[S]\nA=@String(a\\0b)\nB=\"@String(q)\"\n");
+        row("other @ forms",
+            "[S]\nA=@ByteArray(x)\nB=@Rect(1 2 3 4)\nC=@Invalid()\nD=@@x\nE=@x)\nF=@@x)\n");
+        row("@Variant holding a text", "[S]\nA=@Variant(\\0\\0\\0\\n\\0\\0\\0\\x2\\0\\x61)\n");
+        row("root group in any case", "A=0\n[general]\nB=1\n[GENERAL]\nC=2\n[S]\nD=3\n");
+        row("%General", "[%General]\nA=1\n[%general]\nB=2\n[General]\nC=3\n");
+        row("line continuation", "[S]\nA=Ctrl+\\\nAlt+B\nB=a \\\r\n   b\nC=x\n");
+        row("long escapes", "[S]\nA=\\x10041\nB=\\xFFFFFFFFF1\nC=\\1234\nD=\\x41G\nE=\\q\\x\\9.\n");
+        row("spaces, quotes, comments",
+            "[S]\n  A  = 1 \nB=\"a\"b\" c\" d \nC=x\\t \nD=\"a;b\" ; c\nE=a;b\n");
+        row("list", "[S]\nA=a,b\nB=\"a,b\"\n");
+        row("paths", "[a]\nx\\y=1\n[b%2Fc]\nd=2\n[e/f]\ng=3\n%U0041%41=4\n%4=5\n");
+        row("repeated keys and groups", "[S]\nA=1\nA=2\n[T]\nB=1\n[S]\nA=3\n[s]\nA=4\n");
+        row("header oddities", "[ S ]x\nA=1\n[T]\n[U]\nB=2\nC==\n");
+    }
+
+    // Files other programs wrote, not always as QSettings writes them: every setting reads
+    // as QSettings gives it.
+    void handWrittenFilesReadAsQSettingsReadsThem()
+    {
+        QFETCH(QByteArray, data);
+        const QString path = m_dir->filePath(QTest::currentDataTag());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(data) == data.size());
+        file.close();
+        const SettingsFile ours = SettingsFile::load(path);
+        QCOMPARE(ours.status(), SettingsFile::Ok);
+        QSettings settings(path, QSettings::IniFormat);
+        const QStringList keys = settings.allKeys();
+        QVERIFY(!keys.isEmpty());
+        for (const QString &key : keys) {
+            const int slash = key.indexOf('/');
+            QCOMPARE(ours.value(key.left(std::max(slash, 0)), key.mid(slash + 1)),
+                     settings.value(key).toString());
         }
     }
 
