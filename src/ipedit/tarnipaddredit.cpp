@@ -2,6 +2,8 @@
 #include "tarnipaddredit.h"
 
 #include "tarnippartlineedit.h"
+#include "tarnoctetvalidator_p.h"
+#include "tarnreadingorder_p.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -11,9 +13,24 @@
 namespace {
 const QString kAddressTemplate = QStringLiteral("%1.%2.%3.%4");
 const QString kAcceptedAddress =
-    QStringLiteral("((2[0-4]\\d|25[0-5]|[01]?\\d\\d?)\\.){3}(2[0-4]\\d|25[0-5]|[01]?\\d\\d?)");
+    QStringLiteral("((%1)\\.){3}(%1)").arg(TarnOctetValidator::pattern());
 constexpr int kSpacing = 3;
-constexpr int kMaxOctet = 255;
+
+// The fields show bare numbers; a screen reader says which octet each one is, and reads the
+// fields and dots from left to right.
+template<typename Parts, typename Dots>
+void nameParts(const Parts &parts, const Dots &dots)
+{
+    QList<QWidget *> order;
+    for (size_t i = 0; i < parts.size(); ++i) {
+        parts[i]->setAccessibleName(
+            TarnIpAddrEdit::tr("IPv4 地址，第 %1 段，共 %2 段").arg(i + 1).arg(parts.size()));
+        order.append(parts[i]);
+        if (i < dots.size())
+            order.append(dots[i]);
+    }
+    TarnUI::setReadingOrder(order);
+}
 } // namespace
 
 TarnIpAddrEdit::TarnIpAddrEdit(QWidget *parent)
@@ -42,6 +59,7 @@ TarnIpAddrEdit::TarnIpAddrEdit(QWidget *parent)
         if (i < m_dots.size())
             layout->addWidget(m_dots[i], 0, column + 1);
     }
+    nameParts(m_parts, m_dots);
 
     for (auto *part : m_parts)
         connect(part, SIGNAL(textChanged(QString)), this, SLOT(textChangedSlot(QString)));
@@ -74,9 +92,7 @@ void TarnIpAddrEdit::setText(const QString &text)
 bool TarnIpAddrEdit::isIpValid()
 {
     for (size_t i = 0; i < m_parts.size(); ++i) {
-        bool ok = false;
-        const int value = m_parts[i]->text().toInt(&ok, 10);
-        if (!ok || value < 0 || value > kMaxOctet) {
+        if (!TarnOctetValidator::holdsOctet(m_parts[i]->text())) {
             m_invalidPartIndex = int(i);
             return false;
         }

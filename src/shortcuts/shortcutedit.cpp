@@ -18,6 +18,8 @@ ShortCutEdit::ShortCutEdit(QWidget *parent, QString text)
     setStyleSheet(QStringLiteral("padding-left: 5px;\n height: 30px"));
     setReadOnly(true);
     setContextMenuPolicy(Qt::NoContextMenu);
+    // Read-only to a screen reader, yet it takes keys: say what pressing one does.
+    setAccessibleDescription(tr("按下组合键即可设为快捷键"));
 }
 
 ShortCutEdit::~ShortCutEdit() = default;
@@ -62,7 +64,8 @@ void ShortCutEdit::keyPressEvent(QKeyEvent *event)
     if (combination == prefix)
         return;
     const QString candidate = complementText(combination);
-    // A key pressed again without modifiers while the field shows it is its own.
+    // The combination the field shows already counts as free without asking. Whether a
+    // field's own key is a conflict otherwise is the manager's rule (checkConflicts()).
     const bool taken = candidate != text() && TarnUI::shortCutsManager()->checkConflicts(candidate);
     if (taken)
         refuseCombination();
