@@ -23,8 +23,9 @@ struct ShortCutsKey
 static_assert(sizeof(void *) != 4 || sizeof(ShortCutsKey) == 24, "ShortCutsKey layout changed");
 
 // The shortcut configuration of the emulator's eleven actions and its storage, an INI
-// file (tarnConfigPath()). Whoever finds _instance null creates the manager and stores
-// it there; nobody deletes it.
+// file shared with other programs ("tarn.ini" under the application's config folder
+// unless the stand-in is told otherwise). Whoever finds _instance null creates the manager and
+// stores it there; nobody deletes it.
 //
 // The manager holds key texts in compact form. A text with " + " in it is taken as display
 // form ("Ctrl + Alt + Q") and compacted on the way in, so the default keys, which are
