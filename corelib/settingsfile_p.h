@@ -74,10 +74,8 @@ private:
         QByteArray value;
     };
 
-    static SettingsFile read(const QString &path);
     bool write(QString *error);
     int parse(const QByteArray &data);
-    void addLine(const QByteArray &data, int start, int end, int equals, QString &section);
     int groupIndex(const QString &name);
     const QByteArray *rawValue(const QString &group, const QString &key) const;
     void setRawValue(const QString &group, const QString &key, const QByteArray &raw);
