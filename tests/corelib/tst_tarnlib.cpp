@@ -262,7 +262,7 @@ private Q_SLOTS:
     // taken for damage.
     void concurrentWritersKeepEachOthersSaves()
     {
-        const int count = 120;
+        const int count = 100;
         for (int run = 0; run < 3; ++run) {
             QFile::remove(m_path);
             QVector<pid_t> children;
