@@ -361,9 +361,7 @@ void GalleryWindow::showStorageFailures()
         box.addLabel(reason, false);
     m_storageFailures.clear();
     box.addSecondaryTextSpacing(scaled(6));
-    box.addLabel(tr("Shortcuts you save stay in effect while the gallery runs\n"
-                    "and are written at the next save that succeeds."),
-                 false);
+    box.addLabel(tr("Shortcuts you saved work until the gallery ends, but are not kept."), false);
     box.addButton(tr("OK"), true);
     alignTextsLeft(&box);
     box.exec();

@@ -200,10 +200,8 @@
         <translation>无法读取或写入设置文件：</translation>
     </message>
     <message>
-        <source>Shortcuts you save stay in effect while the gallery runs
-and are written at the next save that succeeds.</source>
-        <translation>保存的快捷键在本程序运行期间有效，
-并会在下一次成功保存时写入。</translation>
+        <source>Shortcuts you saved work until the gallery ends, but are not kept.</source>
+        <translation>已保存的快捷键在本程序结束前有效，但不会被保留。</translation>
     </message>
     <message>
         <source>OK</source>
