@@ -71,8 +71,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
-    // Centres the dialog over its parent's window (else on the screen) when it is shown
-    // without having been moved.
+    // Centres the dialog over its parent's window when it is shown without having been moved.
     void showEvent(QShowEvent *event) override;
 
     QLabel *m_iconLabel = nullptr;

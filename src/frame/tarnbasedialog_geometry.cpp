@@ -300,15 +300,16 @@ void TarnBaseDialog::center(QWidget *widget)
 
 // QDialog::showEvent() places a dialog that nobody moved by its parent's centre less a
 // window frame it guesses (10 x 40 when no visible window has one), which puts a frameless
-// dialog off-centre. The dialog is placed again without that frame, and, as QDialog does,
-// the place is not kept as one the host chose, so the next show centres it afresh.
+// dialog off-centre. A dialog with a parent is placed again without that frame, and, as
+// QDialog does, the place is not kept as one the host chose, so the next show centres it
+// afresh. One without a parent keeps Qt's place on the screen: center() is its host's call.
 void TarnBaseDialog::showEvent(QShowEvent *event)
 {
     const bool placedByHost = event->spontaneous() || testAttribute(Qt::WA_Moved)
         || (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
     QDialog::showEvent(event);
-    if (placedByHost)
+    if (placedByHost || !parentWidget())
         return;
-    move(placementOver(parentWidget() ? parentWidget()->window() : nullptr).topLeftFor(size()));
+    move(placementOver(parentWidget()->window()).topLeftFor(size()));
     setAttribute(Qt::WA_Moved, false);
 }

@@ -63,7 +63,7 @@ private slots:
 
     // Run twice with exec(), the second time after the parent moved: each time the box opens
     // centred over its parent window to the pixel, the parent's centre rounded down as
-    // QRect::center() does; without a parent, on the screen's available area.
+    // QRect::center() does.
     void execOpensCentredOverParentWindowWithoutFrameGuess_data()
     {
         QTest::addColumn<QRect>("first");
@@ -71,7 +71,6 @@ private slots:
         QTest::newRow("odd-sized parent") << QRect(100, 80, 601, 401) << QRect(260, 140, 601, 401);
         QTest::newRow("even-sized parent, resized")
             << QRect(50, 60, 700, 500) << QRect(40, 30, 900, 640);
-        QTest::newRow("no parent") << QRect() << QRect();
     }
     void execOpensCentredOverParentWindowWithoutFrameGuess()
     {
@@ -80,23 +79,21 @@ private slots:
         TarnBaseDialog parent(nullptr, "P", 1);
         // A child of the window stands for the host's widget that asks.
         QWidget *asking = new QWidget(&parent);
-        TarnMsgBox box("T", "A message", first.isNull() ? nullptr : asking);
+        TarnMsgBox box("T", "A message", asking);
         box.addButton("OK", true);
         for (const QRect &placed : { first, second }) {
-            if (!placed.isNull()) {
-                parent.setGeometry(placed);
-                parent.show();
-                QVERIFY(QTest::qWaitForWindowExposed(&parent));
-                QTRY_COMPARE(screenPosition(&parent), placed.topLeft());
-            }
-            const QPoint centre = placed.isNull()
-                ? QGuiApplication::primaryScreen()->availableGeometry().center()
-                : placed.center();
+            parent.setGeometry(placed);
+            parent.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&parent));
+            QTRY_COMPARE(screenPosition(&parent), placed.topLeft());
+            const QPoint centre = placed.center();
             QPoint shown, expected;
             QTimer::singleShot(0, &box, [&] {
                 expected = centre - QPoint(box.width() / 2, box.height() / 2);
-                // A window manager may still be placing its frame when the window is exposed.
-                QTest::qWaitFor([&] { return (shown = screenPosition(&box)) == expected; });
+                // A window manager may still be placing its frame when the window is exposed;
+                // a place that never settles is reported by the comparison below.
+                static_cast<void>(
+                    QTest::qWaitFor([&] { return (shown = screenPosition(&box)) == expected; }));
                 box.close();
             });
             box.exec();
