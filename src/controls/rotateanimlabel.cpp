@@ -9,6 +9,8 @@ RotateAnimLabel::RotateAnimLabel(const QString &imagePath, QWidget *parent)
     , m_pixmap(imagePath)
 {
     setMinimumSize(m_pixmap.size());
+    // Without a name a screen reader takes the title of an enclosing group box for one.
+    setAccessibleName(tr("正在加载"));
 }
 
 void RotateAnimLabel::startAnimation(int interval)
