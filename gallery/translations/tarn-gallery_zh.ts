@@ -207,5 +207,9 @@
         <source>OK</source>
         <translation>确定</translation>
     </message>
+    <message>
+        <source>Instances</source>
+        <translation>实例列表</translation>
+    </message>
 </context>
 </TS>
