@@ -13,6 +13,18 @@ RotateAnimLabel::RotateAnimLabel(const QString &imagePath, QWidget *parent)
     setAccessibleName(tr("正在加载"));
 }
 
+RotateAnimLabel::RotateAnimLabel(QWidget *parent)
+    : RotateAnimLabel(QString(), parent)
+{
+}
+
+void RotateAnimLabel::setImagePath(const QString &imagePath)
+{
+    m_pixmap = QPixmap(imagePath);
+    setMinimumSize(m_pixmap.size());
+    update();
+}
+
 void RotateAnimLabel::startAnimation(int interval)
 {
     if (m_timerId != 0)

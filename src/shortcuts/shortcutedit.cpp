@@ -22,6 +22,11 @@ ShortCutEdit::ShortCutEdit(QWidget *parent, QString text)
     setAccessibleDescription(tr("按下组合键即可设为快捷键"));
 }
 
+ShortCutEdit::ShortCutEdit(QWidget *parent)
+    : ShortCutEdit(parent, QString())
+{
+}
+
 ShortCutEdit::~ShortCutEdit() = default;
 
 void ShortCutEdit::setPreviousText(const QString &text)
