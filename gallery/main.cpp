@@ -6,6 +6,7 @@
 #include "gallerystyle.h"
 #include "gallerywindow.h"
 #include "screenshots.h"
+#include "tarnlibtesting.h"
 
 #include <QApplication>
 #include <QDir>
@@ -121,8 +122,8 @@ int run(GalleryWindow *window, const GalleryOptions &options)
 void useSettingsCopy(const QTemporaryDir &folder)
 {
     const QString copy = QDir(folder.path()).filePath(QStringLiteral("tarn.ini"));
-    QFile::copy(tarnConfigPath(), copy);
-    setTarnConfigPath(copy);
+    QFile::copy(TarnLibTesting::configPath(), copy);
+    TarnLibTesting::setConfigPath(copy);
 }
 } // namespace
 
@@ -157,7 +158,7 @@ int main(int argc, char *argv[])
     if (!installTranslations(language))
         return fail(QStringLiteral("no translation built in for \"%1\"").arg(language), 1);
     if (!options.configPath.isEmpty())
-        setTarnConfigPath(options.configPath);
+        TarnLibTesting::setConfigPath(options.configPath);
     std::optional<QTemporaryDir> settingsCopy;
     if (!options.screenshotsDir.isEmpty())
         useSettingsCopy(settingsCopy.emplace());

@@ -4,6 +4,7 @@
 #include "shortcuts.h"
 #include "tarninterface.h"
 #include "tarnlib.h"
+#include "tarnlibtesting.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -24,8 +25,8 @@ T *child(QObject &page, const char *name, const QVariant &value)
 // shortened to update, save and check.
 QString callLog()
 {
-    QString all = Manager::_instance->calls().join(';');
-    Manager::_instance->clearCalls();
+    QString all = TarnLibTesting::calls(Manager::_instance).join(';');
+    TarnLibTesting::clearCalls(Manager::_instance);
     return all.replace("Config(", "(").replace("checkConflicts(", "check(");
 }
 
@@ -79,8 +80,8 @@ class TestShortCuts : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        setTarnConfigPath(m_dir.filePath(QStringLiteral("tarn.ini")));
-        Manager::setCallLogEnabled(true);
+        TarnLibTesting::setConfigPath(m_dir.filePath(QStringLiteral("tarn.ini")));
+        TarnLibTesting::setCallLogEnabled(true);
     }
 
     void init() { QFile::remove(m_dir.filePath(QStringLiteral("tarn.ini"))); }
@@ -186,10 +187,10 @@ private Q_SLOTS:
         const auto unless = [&](const char *flag, const char *text) {
             return stored.contains(flag) ? QString() : QString(text);
         };
-        Manager::_instance->seedEntry(Manager::ZoomOut,
-                                      { unless("noname", "Zoom out"), unless("noconfig", "ZoomOut"),
-                                        "F3", true, unless("nokey", "F2"),
-                                        stored.contains("enabled"), stored.contains(" key") });
+        TarnLibTesting::seedEntry(Manager::_instance, Manager::ZoomOut,
+                                  { unless("noname", "Zoom out"), unless("noconfig", "ZoomOut"),
+                                    "F3", true, unless("nokey", "F2"), stored.contains("enabled"),
+                                    stored.contains(" key") });
         page.compatRestoreConfig(Manager::ZoomOut, false, unless("nokey", "Ctrl+F1"));
         QCOMPARE(callLog(), update.isEmpty() ? update : update + ";save(3)");
     }
@@ -202,9 +203,10 @@ private Q_SLOTS:
     {
         QWidget window;
         ShortCuts page(&window, &m_iface);
-        Manager::_instance->seedEntry(Manager::Screenshot,
-                                      { "Shot", "Shot", "F3", false, "Ctrl+Alt+Q", true, true });
-        Manager::_instance->seedEntry(Manager::Menu, { "", "Menu", "F9", false, "F8", true, true });
+        TarnLibTesting::seedEntry(Manager::_instance, Manager::Screenshot,
+                                  { "Shot", "Shot", "F3", false, "Ctrl+Alt+Q", true, true });
+        TarnLibTesting::seedEntry(Manager::_instance, Manager::Menu,
+                                  { "", "Menu", "F9", false, "F8", true, true });
         window.show();
         page.loadShortCuts();
         ShortCutEdit *shot = child<ShortCutEdit>(page, "ShortCutIndex", Manager::Screenshot);

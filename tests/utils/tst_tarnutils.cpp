@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 #include "tarnbasedialog.h"
 #include "tarnlib.h"
+#include "tarnlibtesting.h"
 #include "tarnscale.h"
 #include "tarnscreens_p.h"
 #include "tarntopmost.h"
@@ -43,7 +44,7 @@ private Q_SLOTS:
         QFETCH(QString, helper);
         QFETCH(double, scale);
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        setWinDpiScale(scale);
+        TarnLibTesting::setWinDpiScale(scale);
         gScale = helper == "snap" ? 3.0 : scale;
         QTEST(helper == "snap"       ? QString::number(getScaleFactor())
                   : helper == "font" ? QString::number(getFontFactor())
