@@ -75,8 +75,9 @@ private slots:
                      name.startsWith('-'));
         dialog.setTitle("named");
         QCOMPARE(dialog.windowTitle(), "named");
-        QImage(64, 64, QImage::Format_RGB32).save(QDir::temp().filePath("tarn-64.png"));
-        dialog.setFrameIcon(QDir::temp().filePath("tarn-64.png"), 4);
+        const QTemporaryDir dir; // the display run of this test may run at the same time
+        QVERIFY(QImage(64, 64, QImage::Format_RGB32).save(dir.filePath("64.png")));
+        dialog.setFrameIcon(dir.filePath("64.png"), 4);
         QCOMPARE(dialog.m_iconLabel->pixmap(Qt::ReturnByValue).size(), QSize(30, 30));
         QCOMPARE(dialog.m_iconLabel->width(), 34);
         dialog.setFrameIcon("no such image", 4);

@@ -11,13 +11,15 @@
 namespace {
 using Manager = ShortCutsManager;
 
-// The page's child of type T whose property name holds value: an edit by its "ShortCutIndex",
-// a button by its "text".
+// The page's child of type T whose property name holds value, or null: an edit by its
+// "ShortCutIndex", a button by its "text".
 template<typename T>
 T *child(QObject &page, const char *name, const QVariant &value)
 {
     const QList<T *> all = page.findChildren<T *>();
-    return *std::find_if(all.begin(), all.end(), [&](T *c) { return c->property(name) == value; });
+    const auto found =
+        std::find_if(all.begin(), all.end(), [&](T *c) { return c->property(name) == value; });
+    return found == all.end() ? nullptr : *found;
 }
 
 // The manager's calls since the last look, updateConfig, saveConfig and checkConflicts
@@ -208,10 +210,14 @@ private Q_SLOTS:
         window.show();
         page.loadShortCuts();
         ShortCutEdit *shot = child<ShortCutEdit>(page, "ShortCutIndex", Manager::Screenshot);
+        ShortCutEdit *menu = child<ShortCutEdit>(page, "ShortCutIndex", Manager::Menu);
+        QPushButton *restore = child<QPushButton>(page, "text", "恢复默认");
+        QPushButton *save = child<QPushButton>(page, "text", "保存");
+        QVERIFY(shot && menu && restore && save);
         QCOMPARE(shot->text(), "Ctrl + Alt + Q");
-        QCOMPARE(child<ShortCutEdit>(page, "ShortCutIndex", Manager::Menu)->text(), "");
+        QCOMPARE(menu->text(), "");
         callLog();
-        QTest::mouseClick(child<QPushButton>(page, "text", "恢复默认"), Qt::LeftButton);
+        QTest::mouseClick(restore, Qt::LeftButton);
         QCOMPARE(shot->text(), "F3");
         QString notice;
         closeNextNotice(shot, notice);
@@ -221,7 +227,7 @@ private Q_SLOTS:
         bool openWhenApplied = false;
         connect(Manager::_instance, &Manager::shortCutsApplied, this,
                 [&] { openWhenApplied = window.isVisible(); });
-        QTest::mouseClick(child<QPushButton>(page, "text", "保存"), Qt::LeftButton);
+        QTest::mouseClick(save, Qt::LeftButton);
         QCOMPARE(callLog().section(';', -3),
                  "update(9,true,Ctrl+Alt+R);saveAllConfigs();updateShortCutKey()");
         QVERIFY(openWhenApplied);
