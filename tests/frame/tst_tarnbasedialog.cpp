@@ -130,6 +130,8 @@ private slots:
             { { 200, 2 }, { 100, 20 }, { 100, 100, 400, 300 }, "begin", LostRelease });
         row("last band row and column, leaving the window",
             { { 398, 3 }, { 402, -7 }, { 100, 89, 400, 311 }, "begin drag(12,4,-10) focus" });
+        row("content of a fixed size dialog: no move",
+            { { 200, 150 }, { 230, 170 }, { 100, 100, 400, 300 }, "", Fixed });
         row("band of a fixed size dialog: move",
             { { 200, 3 }, { 230, 23 }, { 130, 120, 400, 300 }, "focus", Fixed });
         row("maximised, by the title", { { 200, 15 }, { 230, 35 }, {}, "focus", Maximised });
@@ -184,6 +186,12 @@ private slots:
                      && title->cursor().shape() == Qt::SizeVerCursor,
                  c.title.contains("drag"));
         QCOMPARE(dialog.m_restoreButton->isVisible(), dialog.isMaximized());
+        if (dialog.isMaximized()) { // restoring shows the maximise button, hidden at the start
+            auto *maximise = dialog.findChild<QWidget *>("maximize-button");
+            QVERIFY(!maximise->isVisible());
+            dialog.slotShowMaxRestore();
+            QVERIFY(maximise->isVisible() && !dialog.m_restoreButton->isVisible());
+        }
     }
 
     void centreOverWidgetsDialogOrScreenTopLeftWhenTooWide()

@@ -49,10 +49,14 @@ void closeNextNotice(QObject *context, QString &seen)
 }
 
 // Key script: "CA+P" presses P with Ctrl+Alt held, "-" releases; S Shift, R repeat; @L clicks,
-// @O takes the focus away.
+// @O takes the focus away, @T types "x" through the input method, @M asks for a context menu,
+// @B names the field "bosskey", @D turns Back (Esc) off.
 void run(ShortCutEdit *edit, const QString &script)
 {
     QFocusEvent out(QEvent::FocusOut, Qt::MouseFocusReason);
+    QInputMethodEvent typed;
+    typed.setCommitString("x");
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(5, 5));
     for (const QString &step : script.split(' ')) {
         const int at = step.indexOf(QRegularExpression("[-+@]"));
         const QString held = step.left(at);
@@ -64,6 +68,15 @@ void run(ShortCutEdit *edit, const QString &script)
             QApplication::sendEvent(edit, &out);
         else if (step == "@L")
             QTest::mouseClick(edit, Qt::LeftButton);
+        else if (step == "@T")
+            QApplication::sendEvent(edit, &typed);
+        else if (step == "@M")
+            QApplication::sendEvent(edit, &menu);
+        else if (step == "@B")
+            edit->setObjectName("bosskey");
+        else if (step == "@D")
+            (Manager::_instance ? Manager::_instance : Manager::_instance = new Manager)
+                ->updateConfig(Manager::Back, false, "Esc");
         else
             QTest::simulateEvent(edit, step[at] == '+', key, Qt::KeyboardModifiers(modifiers),
                                  QString(), held.contains('R'));
@@ -129,6 +142,12 @@ private Q_SLOTS:
         row("releases keep a combination", "+Control C+Q C-Q -Control", "Ctrl + Q", accepted);
         row("esc refused after capture", "+F7 +Escape", "F7", "check(%1);update(7,%1);check(Esc)");
         row("a click only selects", "@L", "Ctrl + Alt + P", "");
+        row("typing and a context menu change nothing", "@L @T @M", "Ctrl + Alt + P", "");
+        row("boss key: a bare key gets Alt", "@B +F6", "Alt + F6", accepted);
+        row("boss key: bare space gets Ctrl and Alt", "@B +Space", "Ctrl + Alt + Space", accepted);
+        row("boss key: space with a modifier kept", "@B S+Space", "Shift + Space", accepted);
+        row("a turned off action still holds its key", "@D +Escape", "Ctrl + Alt + P",
+            "update(8,false,Esc);check(Esc)");
     }
 
     void capture()
@@ -144,6 +163,9 @@ private Q_SLOTS:
         QString notice;
         closeNextNotice(edit, notice);
         run(edit, steps);
+        QWidget *menu = QApplication::activePopupWidget();
+        delete menu;
+        QVERIFY(!menu);
         QCOMPARE(edit->text(), after);
         QCOMPARE(edit->selectedText(), after.endsWith(' ') ? QString() : after);
         QCOMPARE(Manager::_instance ? callLog() : QString(), calls.replace("%1", after));
@@ -214,6 +236,11 @@ private Q_SLOTS:
         QPushButton *restore = child<QPushButton>(page, "text", "恢复默认");
         QPushButton *save = child<QPushButton>(page, "text", "保存");
         QVERIFY(shot && menu && restore && save);
+        // Save and Cancel sit on the page, below the fields.
+        page.resize(page.sizeHint());
+        const QRect bar(save->mapTo(&page, QPoint()), save->size());
+        QVERIFY(page.rect().contains(bar));
+        QVERIFY(bar.top() > shot->mapTo(&page, QPoint(0, shot->height())).y());
         QCOMPARE(shot->text(), "Ctrl + Alt + Q");
         QCOMPARE(menu->text(), "");
         callLog();
@@ -232,6 +259,11 @@ private Q_SLOTS:
                  "update(9,true,Ctrl+Alt+R);saveAllConfigs();updateShortCutKey()");
         QVERIFY(openWhenApplied);
         QVERIFY(!window.isVisible());
+        // Loaded again, Screenshot's box is off, and Save hands that over.
+        page.loadShortCuts();
+        callLog();
+        QTest::mouseClick(save, Qt::LeftButton);
+        QVERIFY(callLog().contains("update(7,false,Ctrl+Alt+Q)"));
     }
 };
 
