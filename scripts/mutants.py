@@ -377,7 +377,7 @@ def tracked_files():
 def write_report(path, args, seed, results, sites_total, seconds, workers, done):
     folders = {}
     for site, outcome, _ in results:
-        counts = folders.setdefault(site[0].split("/")[0], [0, 0, 0, 0])
+        counts = folders.setdefault(os.path.dirname(site[0]), [0, 0, 0, 0])
         counts[["killed", "survived", "timed out", "did not compile"].index(outcome)] += 1
     total = [sum(c[i] for c in folders.values()) for i in range(4)]
     compiled = total[0] + total[1] + total[2]

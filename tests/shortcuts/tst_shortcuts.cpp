@@ -255,8 +255,10 @@ private Q_SLOTS:
         connect(Manager::_instance, &Manager::shortCutsApplied, this,
                 [&] { openWhenApplied = window.isVisible(); });
         QTest::mouseClick(save, Qt::LeftButton);
-        QCOMPARE(callLog().section(';', -3),
+        const QString saved = callLog();
+        QCOMPARE(saved.section(';', -3),
                  "update(9,true,Ctrl+Alt+R);saveAllConfigs();updateShortCutKey()");
+        QVERIFY(saved.contains("update(7,true,Ctrl+Alt+Q)")); // Restore ticked its box
         QVERIFY(openWhenApplied);
         QVERIFY(!window.isVisible());
         // Loaded again, Screenshot's box is off, and Save hands that over.
