@@ -173,20 +173,6 @@ private Q_SLOTS:
         QCOMPARE(finished.count(), 0);
     }
 
-    // At 1.25 the spacing in a row, the column grid's spacings and the page's spacing follow the
-    // scale, truncated; the restore row's minimum height stays 30.
-    void spacingsScaledRestoreRowNot()
-    {
-        const QScopedValueRollback<double> scale(gScale, 1.25);
-        ShortCuts page(nullptr, &m_iface);
-        auto *main = qobject_cast<QGridLayout *>(page.layout()->itemAt(0)->layout());
-        auto *right = qobject_cast<QGridLayout *>(main->itemAtPosition(0, 1)->layout());
-        QCOMPARE((QList<int> { right->itemAtPosition(0, 0)->layout()->spacing(),
-                               right->horizontalSpacing(), right->verticalSpacing(),
-                               right->rowMinimumHeight(5), page.layout()->spacing() }),
-                 (QList<int> { 7, 25, 37, 30, 18 }));
-    }
-
     // Zoom out's entry, on, F2 (none with "nokey") and default F3, with the flags the settings
     // file holds (stored), or without a name or config name; the older settings hand over off
     // and Ctrl+F1 (no key with "nokey"); the update saved after, if any.
