@@ -12,7 +12,7 @@ private slots:
     // At scale 1.5 the four-argument box shows its title icon scaled, the message icon at its own
     // size, labels and check boxes added beside that icon aligned left, the buttons inside the box
     // below the text, a width capped where the three-argument box has no cap, and a text whose
-    // links open. Without an icon again, the icon is hidden and takes no room.
+    // links open. Without an icon again, the icon is hidden and takes no room, and labels centre.
     void fourArgumentBoxScaledWithUnscaledIconAndLeftAlignedLabels()
     {
         QTemporaryDir dir;
@@ -46,6 +46,9 @@ private slots:
         box.setMessageIcon(QString());
         QVERIFY(box.findChild<QLabel *>("msgbox-icon")->isHidden());
         QCOMPARE(box.findChild<QLabel *>("msgbox-icon")->size(), QSize(0, 0));
+        box.addLabel("centred", false);
+        QCOMPARE(box.findChild<QLayout *>("msgbox-secondary-text")->itemAt(1)->alignment(),
+                 Qt::AlignCenter);
     }
 
     // Three runs of exec(), ended by a button, by Escape and by a button whose callback sees itself
