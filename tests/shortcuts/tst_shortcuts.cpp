@@ -222,8 +222,13 @@ private Q_SLOTS:
         QPushButton *restore = child<QPushButton>(page, "text", "恢复默认");
         QPushButton *save = child<QPushButton>(page, "text", "保存");
         QVERIFY(shot && menu && restore && save);
-        // Save and Cancel sit on the page, below the fields.
+        // No field covers another; Save and Cancel sit on the page, below the fields.
         page.resize(page.sizeHint());
+        const QList<ShortCutEdit *> edits = page.findChildren<ShortCutEdit *>();
+        for (const ShortCutEdit *a : edits) {
+            for (const ShortCutEdit *b : edits)
+                QVERIFY(a == b || !a->geometry().intersects(b->geometry()));
+        }
         const QRect bar(save->mapTo(&page, QPoint()), save->size());
         QVERIFY(page.rect().contains(bar));
         QVERIFY(bar.top() > shot->mapTo(&page, QPoint(0, shot->height())).y());
