@@ -43,7 +43,8 @@ QString nextPath()
 {
     static QTemporaryDir folder;
     static int count = 0;
-    // A fresh name per input: QSettings keeps what it read of a path for the process.
+    // A fresh name per input: the manager's storage keeps what it last read of a path and
+    // fills a later read of it from that, so one input would leak into the next.
     return folder.filePath(QStringLiteral("tarn%1.ini").arg(++count));
 }
 } // namespace

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Runs every test of the plain build under valgrind memcheck and reports the bytes
-# definitely lost in the project's own code (src/, corelib/); the goal is 0. Leaks that
-# Qt, fontconfig or the platform plugin keep for the process do not count. Exits non-zero
-# when the project's code leaks.
+# definitely lost in the project's own code (src/, keytext/, corelib/); the goal is 0.
+# Leaks that Qt, fontconfig or the platform plugin keep for the process do not count.
+# Exits non-zero when the project's code leaks.
 #   scripts/memcheck.sh [ctest -R regex]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -26,15 +26,15 @@ for name in $tests; do
 done
 
 # A definitely lost block is the project's when the code that allocated it is: the first
-# caller of the allocator lies in src/ or corelib/. A font cache that Qt fills on behalf
+# caller of the allocator lies in src/, keytext/ or corelib/. A font cache that Qt fills on behalf
 # of a widget of ours is not.
 ours=$(awk '
   /definitely lost in/ { block = 1; bytes = $2; gsub(",", "", bytes); next }
   block && /^==[0-9]+== +by / {
-    if ($0 ~ /(\/src\/|\/corelib\/)/) { total += bytes; print FILENAME ": " $0 > "/dev/stderr" }
+    if ($0 ~ /(\/src\/|\/keytext\/|\/corelib\/)/) { total += bytes; print FILENAME ": " $0 > "/dev/stderr" }
     block = 0 }
   END { print total + 0 }' "$out"/*.log)
 all=$(awk '/definitely lost:/ { b = $4; gsub(",", "", b); total += b } END { print total + 0 }' "$out"/*.log)
-echo "memcheck: $ours bytes definitely lost in src/ and corelib/ ($all in all, logs in $out)"
+echo "memcheck: $ours bytes definitely lost in src/, keytext/ and corelib/ ($all in all, logs in $out)"
 echo "$ours $all" >"$out/summary"
 [ "$ours" -eq 0 ]

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: LGPL-2.1-or-later
 """Mechanical mutation sampler: small faults drawn at random from every site of a fixed set of
-generic operators in the libraries' compiled sources (src/, corelib/), each put into a private
+generic operators in the libraries' compiled sources (src/, keytext/, corelib/), each put into a private
 copy of the tree on its own, rebuilt incrementally and judged by the offscreen unit tests.
 
     scripts/mutants.py [-n 150] [--seed S] [--workers 2] [--docs] [--list]
@@ -25,7 +25,7 @@ import threading
 import time
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-FOLDERS = ("src", "corelib")
+FOLDERS = ("src", "keytext", "corelib")
 
 # ---------------------------------------------------------------------------------------------
 # Sites
@@ -351,6 +351,12 @@ class Worker:
             self.dirty = None
 
 
+def tests_folder(path):
+    """The folder under tests/ whose tests run first for a mutant of path."""
+    parts = path.split("/")
+    return {"keytext": "shortcuts"}.get(parts[0], parts[1] if parts[0] == "src" else parts[0])
+
+
 def failed_functions(log):
     try:
         with open(log, errors="replace") as f:
@@ -390,9 +396,9 @@ def write_report(path, args, seed, results, sites_total, seconds, workers, done)
         "# Mutants the unit tests kill", "",
         "Written by `scripts/mutants.py -n %d --seed %d`%s: %d of the %d mutation sites of the"
         % (args.count, seed, " (stopped early)" if not done else "", len(results), sites_total),
-        "compiled sources of `src/` and `corelib/` drawn at random, each put into its own copy of",
-        "the tree, rebuilt and judged by the offscreen unit tests. A timeout counts as killed; a",
-        "mutant that does not compile is not counted.", "",
+        "compiled sources of `src/`, `keytext/` and `corelib/` drawn at random, each put into its",
+        "own copy of the tree, rebuilt and judged by the offscreen unit tests. A timeout counts as",
+        "killed; a mutant that does not compile is not counted.", "",
         "Seed: %d. Score: %d of %d compiled mutants killed (%s). %.1f s per mutant (%d worker%s,"
         % (seed, caught, compiled, pct(caught, compiled), seconds / max(len(results), 1), workers,
            "s" if workers > 1 else "") + " %.0f min in all)." % (seconds / 60), "",
@@ -497,8 +503,7 @@ def main():
                 if not w.compile():
                     outcome, note = "did not compile", ""
                 else:
-                    note = w.run_tests(site[0].split("/")[1] if site[0].startswith("src/")
-                                       else "corelib", timeouts)
+                    note = w.run_tests(tests_folder(site[0]), timeouts)
                     outcome = "survived" if note is None else note.split(":")[0]
                 with lock:
                     results.append((site, outcome, note))

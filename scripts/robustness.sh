@@ -121,7 +121,7 @@ $storage_row.
 ## Memory
 
 valgrind memcheck over the whole suite (\`scripts/memcheck.sh\`): $ours bytes definitely
-lost in \`src/\` and \`corelib/\` ($all bytes in all, the rest in Qt and the system
+lost in \`src/\`, \`keytext/\` and \`corelib/\` ($all bytes in all, the rest in Qt and the system
 libraries).
 REPORT
 echo "wrote $report: $crashes crashes, $hangs hangs, $lost settings lost"

@@ -53,7 +53,8 @@ public:
     // A dialog to be run with exec() afterwards needs setModal(true) first: exec() does not
     // make an already visible dialog modal.
     void center(QWidget *widget);
-    // The geometry after dragging edge code of start by (dx, dy), kept above the minimum size.
+    // The geometry after dragging edge code of start by (dx, dy). Each side is at least the
+    // minimum size less twice the border width plus 4: 198 for a 200 minimum at border 3.
     QRect caculateWindowRect(int dx, int dy, int code, const QRect &start) const;
     // The hit code of the edge or corner under the event's position, 0 for none.
     int winHitTest(QMouseEvent *event) const;
@@ -82,12 +83,13 @@ protected:
     QToolButton *m_closeButton = nullptr;
     QHBoxLayout *m_titleItemsLayout = nullptr;
     bool m_maximized = false;
-    // Only a subclass sets these two; the dialog reads them.
+    // Only a subclass sets these two; setShowNormal() clears the full-screen flag.
     bool m_maximizeEnabled = false;
     bool m_fullScreen = false;
     int m_borderWidth = 0;
     bool m_leftPressed = false;
     bool m_resizeEnabled = false;
+    // A subclass clears it to keep the window in place; the dialog itself never does.
     bool m_movable = true;
     int m_direction = 0;
     QPoint m_pressPos;

@@ -2,6 +2,7 @@
 #include "tarnipaddredit.h"
 
 #include "tarnippartlineedit.h"
+#include "tarnoctetvalidator_p.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -11,9 +12,8 @@
 namespace {
 const QString kAddressTemplate = QStringLiteral("%1.%2.%3.%4");
 const QString kAcceptedAddress =
-    QStringLiteral("((2[0-4]\\d|25[0-5]|[01]?\\d\\d?)\\.){3}(2[0-4]\\d|25[0-5]|[01]?\\d\\d?)");
+    QStringLiteral("((%1)\\.){3}(%1)").arg(TarnOctetValidator::pattern());
 constexpr int kSpacing = 3;
-constexpr int kMaxOctet = 255;
 } // namespace
 
 TarnIpAddrEdit::TarnIpAddrEdit(QWidget *parent)
@@ -74,9 +74,7 @@ void TarnIpAddrEdit::setText(const QString &text)
 bool TarnIpAddrEdit::isIpValid()
 {
     for (size_t i = 0; i < m_parts.size(); ++i) {
-        bool ok = false;
-        const int value = m_parts[i]->text().toInt(&ok, 10);
-        if (!ok || value < 0 || value > kMaxOctet) {
+        if (!TarnOctetValidator::holdsOctet(m_parts[i]->text())) {
             m_invalidPartIndex = int(i);
             return false;
         }

@@ -4,12 +4,9 @@
 #include "tarnoctetvalidator_p.h"
 
 #include <QFocusEvent>
-#include <QIntValidator>
 #include <QKeyEvent>
 
 namespace {
-constexpr int kMaxOctet = 255;
-constexpr int kOctetDigits = 3;
 // Two digits from this value on cannot take a third digit and stay a valid octet.
 constexpr int kCompleteTwoDigits = 26;
 } // namespace
@@ -17,7 +14,7 @@ constexpr int kCompleteTwoDigits = 26;
 TarnIpPartLineEdit::TarnIpPartLineEdit(QWidget *parent)
     : QLineEdit(parent)
 {
-    setMaxLength(kOctetDigits);
+    setMaxLength(TarnOctetValidator::kMaxDigits);
     setFrame(false);
     setAlignment(Qt::AlignCenter);
     setValidator(new TarnOctetValidator(this));
@@ -44,13 +41,10 @@ void TarnIpPartLineEdit::keyPressEvent(QKeyEvent *event)
 
 void TarnIpPartLineEdit::text_edited(const QString &text)
 {
-    QIntValidator validator(0, kMaxOctet);
-    QString candidate = text;
-    int position = 0;
-    if (validator.validate(candidate, position) != QValidator::Acceptable || text.size() < 2)
+    if (!TarnOctetValidator::isAcceptable(text) || text.size() < 2)
         return;
-    const bool complete =
-        text.size() == kOctetDigits || text.toInt(nullptr, 10) >= kCompleteTwoDigits;
+    const bool complete = text.size() == TarnOctetValidator::kMaxDigits
+        || text.toInt(nullptr, 10) >= kCompleteTwoDigits;
     if (complete && m_nextPart)
         focusNextPart();
 }

@@ -2,8 +2,6 @@
 #include "tarnoctetvalidator_p.h"
 
 namespace {
-constexpr int kMaxOctet = 255;
-
 // The number written by the digits of text, ignoring signs and separators; above the
 // octet range as soon as it passes it.
 int digitsValue(const QString &text)
@@ -11,14 +9,14 @@ int digitsValue(const QString &text)
     int value = 0;
     for (const QChar c : text) {
         if (c.isDigit())
-            value = qMin(value * 10 + c.digitValue(), kMaxOctet + 1);
+            value = qMin(value * 10 + c.digitValue(), TarnOctetValidator::kMaxValue + 1);
     }
     return value;
 }
 } // namespace
 
 TarnOctetValidator::TarnOctetValidator(QObject *parent)
-    : QIntValidator(0, kMaxOctet, parent)
+    : QIntValidator(0, kMaxValue, parent)
 {
 }
 
@@ -26,4 +24,23 @@ QValidator::State TarnOctetValidator::validate(QString &input, int &position) co
 {
     const State state = QIntValidator::validate(input, position);
     return state == Intermediate && digitsValue(input) > top() ? Invalid : state;
+}
+
+bool TarnOctetValidator::isAcceptable(const QString &text)
+{
+    QString candidate = text;
+    int position = 0;
+    return TarnOctetValidator().validate(candidate, position) == Acceptable;
+}
+
+bool TarnOctetValidator::holdsOctet(const QString &text)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok, 10);
+    return ok && value >= 0 && value <= kMaxValue;
+}
+
+QString TarnOctetValidator::pattern()
+{
+    return QStringLiteral("2[0-4]\\d|25[0-5]|[01]?\\d\\d?");
 }

@@ -62,7 +62,8 @@ void ShortCutEdit::keyPressEvent(QKeyEvent *event)
     if (combination == prefix)
         return;
     const QString candidate = complementText(combination);
-    // A key pressed again without modifiers while the field shows it is its own.
+    // The combination the field shows already counts as free without asking. Whether a
+    // field's own key is a conflict otherwise is the manager's rule (checkConflicts()).
     const bool taken = candidate != text() && TarnUI::shortCutsManager()->checkConflicts(candidate);
     if (taken)
         refuseCombination();

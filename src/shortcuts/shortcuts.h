@@ -59,6 +59,7 @@ private:
 
     QWidget *m_parentWindow;
     TarnInterface *m_interface;
+    // Each action's widgets by ShortCutIndex; m_rows holds the boxes and edits in row order.
     std::array<QLabel *, ShortCutsManager::ActionCount> m_labels {};
     std::array<QCheckBox *, ShortCutsManager::ActionCount> m_checkBoxes {};
     std::array<ShortCutEdit *, ShortCutsManager::ActionCount> m_edits {};

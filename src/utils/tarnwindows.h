@@ -9,8 +9,9 @@
 class QScreen;
 class QWidget;
 
-// The outermost QObject ancestor of widget, climbing through the owners of windows too
-// (unlike QWidget::window()); widget itself when it has no parent. widget must not be null.
+// The outermost widget among the QObject ancestors of widget, climbing through the owners
+// of windows too (unlike QWidget::window()) and past plain QObjects; widget itself when no
+// ancestor is a widget. widget must not be null.
 TARNUILIB_EXPORT QWidget *rootDialog(QWidget *widget);
 
 // The first screen whose geometry contains point, edges included; the first screen when
