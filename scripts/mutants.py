@@ -252,6 +252,13 @@ class Worker:
         self.dirty = None
 
     def copy_tree(self):
+        """Brings the copy in step with the tree: changed files written, removed ones deleted."""
+        keep = set(self.files)
+        for folder, _, names in os.walk(self.src):
+            for name in names:
+                path = os.path.join(folder, name)
+                if os.path.relpath(path, self.src) not in keep:
+                    os.remove(path)
         for rel in self.files:
             target = os.path.join(self.src, rel)
             origin = os.path.join(ROOT, rel)
@@ -335,19 +342,18 @@ class Worker:
                 return "killed: " + test["name"] + failed_functions(self.log)
         return None
 
-    def apply(self, site):
+    def apply(self, site, originals):
         path, _, start, end, _, replacement, _ = site
         if self.dirty and self.dirty != path:
-            self.restore()
-        with open(os.path.join(ROOT, path), encoding="utf-8") as f:
-            text = f.read()
+            self.restore(originals)
         with open(os.path.join(self.src, path), "w", encoding="utf-8") as f:
-            f.write(text[:start] + replacement + text[end:])
+            f.write(originals[path][:start] + replacement + originals[path][end:])
         self.dirty = path
 
-    def restore(self):
+    def restore(self, originals):
         if self.dirty:
-            shutil.copyfile(os.path.join(ROOT, self.dirty), os.path.join(self.src, self.dirty))
+            with open(os.path.join(self.src, self.dirty), "w", encoding="utf-8") as f:
+                f.write(originals[self.dirty])
             self.dirty = None
 
 
@@ -443,10 +449,12 @@ def main():
     # build (the Win32 layer) gives no sites.
     first.configure()
     sources = first.compiled_sources()
-    sites = []
+    # The sources as copied: the tree itself may change while the sampler runs.
+    originals = {}
     for rel in sources:
-        with open(os.path.join(ROOT, rel), encoding="utf-8") as f:
-            sites += sites_of(rel, f.read())
+        with open(os.path.join(first.src, rel), encoding="utf-8") as f:
+            originals[rel] = f.read()
+    sites = [site for rel in sources for site in sites_of(rel, originals[rel])]
     draw = random.Random(seed).sample(sites, min(args.count, len(sites)))
     if args.list:
         for s in draw:
@@ -499,7 +507,7 @@ def main():
                 if stop.is_set():
                     break
                 t0 = time.time()
-                w.apply(site)
+                w.apply(site, originals)
                 if not w.compile():
                     outcome, note = "did not compile", ""
                 else:
@@ -512,7 +520,7 @@ def main():
                         describe(site), note or ""), flush=True)
                     write_report(report, args, seed, results, len(sites), time.time() - started,
                                  len(workers), False)
-        w.restore()
+        w.restore(originals)
 
     threads = [threading.Thread(target=work, args=(w,)) for w in workers]
     for t in threads:
@@ -526,7 +534,7 @@ def main():
         for t in threads:
             t.join()
     for w in workers:
-        w.restore()
+        w.restore(originals)
     write_report(report, args, seed, results, len(sites), time.time() - started, len(workers),
                  not stop.is_set())
     counts = {k: sum(1 for r in results if r[1] == k)
