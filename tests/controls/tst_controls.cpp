@@ -35,6 +35,7 @@ private Q_SLOTS:
         combo->showPopup();
         QCursor::setPos(combo->mapToGlobal(QPoint(119, 60)));
         combo->hidePopup();
+        QVERIFY(!qApp->activePopupWidget());
         QCOMPARE(hover, "+-+-"); // as the list closes, before any leave the platform may send
     }
 
@@ -56,8 +57,8 @@ private Q_SLOTS:
         QCOMPARE(view.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     }
 
-    // Turns 30 degrees per tick of its own timer, keeps its angle over a stop and ignores a second
-    // start with another interval.
+    // Turns 30 degrees per tick of its own timer only, keeps its angle over a stop and ignores a
+    // second start with another interval.
     void labelTurnsPerTickResumesAfterStop()
     {
         QTemporaryDir dir;
@@ -78,6 +79,8 @@ private Q_SLOTS:
         label.startAnimation(3600 * 1000);
         label.startAnimation(1);
         tick();
+        QTimerEvent foreign(dispatcher->registeredTimers(&label)[0].timerId + 1);
+        QCoreApplication::sendEvent(&label, &foreign); // not its timer: no turn
         QCOMPARE(dispatcher->registeredTimers(&label)[0].interval, 3600 * 1000);
         // The marker, scaled to the label's height, turned by 60 degrees: red, of hue 0.
         const QPoint at = QTransform().translate(30, 30).rotate(60).map(QPoint(0, -21));
