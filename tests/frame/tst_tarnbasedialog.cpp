@@ -200,7 +200,8 @@ private slots:
         owner.setGeometry(100, 50, 300, 200);
         QWidget inside(&owner);
         const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
-        TarnBaseDialog dialog(nullptr, QString(), 1);
+        TarnBaseDialog dialog(nullptr, "centred", 1);
+        QCOMPARE(dialog.windowTitle(), "centred");
         dialog.resize(200, 100);
         dialog.center(&inside);
         QTRY_COMPARE(dialog.geometry(), QRect(149, 99, 200, 100));

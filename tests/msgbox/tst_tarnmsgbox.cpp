@@ -11,8 +11,9 @@ class TestTarnMsgBox : public QObject
 private slots:
     // At scale 1.5 the four-argument box shows its title icon scaled, the message icon at its own
     // size, labels and check boxes added beside that icon aligned left, the buttons inside the box
-    // below the text, a width capped where the three-argument box has no cap, and a text whose
-    // links open. Without an icon again, the icon is hidden and takes no room, and labels centre.
+    // below the text, a width capped where the three-argument box (labels centred) has no cap,
+    // and a text whose links open. Without an icon again, the icon is hidden and takes no room, and
+    // labels centre.
     void fourArgumentBoxScaledWithUnscaledIconAndLeftAlignedLabels()
     {
         QTemporaryDir dir;
@@ -31,6 +32,9 @@ private slots:
                  Qt::AlignLeft);
         QWidget *titleIcon = box.findChild<QLayout *>("title-layout")->itemAt(1)->widget();
         QCOMPARE(qobject_cast<QLabel *>(titleIcon)->pixmap(Qt::ReturnByValue).height(), 30);
+        uncapped.addLabel("centred", false);
+        QCOMPARE(uncapped.findChild<QLayout *>("msgbox-secondary-text")->itemAt(0)->alignment(),
+                 Qt::AlignCenter);
         box.show();
         for (TarnMsgBox *wide : { &box, &uncapped })
             wide->resize(4000, 300);
