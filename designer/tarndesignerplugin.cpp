@@ -49,11 +49,10 @@ TarnDesignerPlugin::TarnDesignerPlugin(QObject *parent)
     add("AutoHideScrollTableWidget", "autohidescrollviews.h",
         "Table widget whose scroll bar shows only while hovered", { 240, 150 },
         create<AutoHideScrollTableWidget>);
-    // The image is the host's: it is set in code, so the designer shows an empty square.
     add("RotateAnimLabel", "rotateanimlabel.h", "Label that turns an image while it runs",
-        { 32, 32 }, [](QWidget *parent) { return new RotateAnimLabel(QString(), parent); });
+        { 32, 32 }, create<RotateAnimLabel>);
     add("ShortCutEdit", "shortcutedit.h", "Field that captures one keyboard shortcut", { 120, 32 },
-        [](QWidget *parent) { return new ShortCutEdit(parent, QString()); });
+        create<ShortCutEdit>);
 }
 
 QList<QDesignerCustomWidgetInterface *> TarnDesignerPlugin::customWidgets() const

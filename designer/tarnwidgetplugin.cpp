@@ -40,9 +40,11 @@ QString TarnWidgetPlugin::includeFile() const
     return m_includeFile;
 }
 
+// Drawn by icons/draw-icons.sh, one per widget, named after the class.
 QIcon TarnWidgetPlugin::icon() const
 {
-    return QIcon();
+    return QIcon(QStringLiteral(":/TarnDesignerPlugin/") + m_name.toLower()
+                 + QStringLiteral(".png"));
 }
 
 bool TarnWidgetPlugin::isContainer() const

@@ -160,6 +160,8 @@ QWidget *GalleryWindow::buildViews()
     for (int i = 1; i <= 40; ++i)
         list->addItem(tr("Instance %1").arg(i));
     list->setFixedHeight(scaled(90));
+    // Unlike other controls, an item view does not take its group box's title as its name.
+    list->setAccessibleName(tr("Instances"));
     row->addWidget(list, 1);
     auto *spinner =
         new RotateAnimLabel(adjusteResourcePath(QStringLiteral(":/loading.png")), nullptr);

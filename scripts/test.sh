@@ -5,10 +5,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # Linguist and Designer files, a virtual X display with a window manager and input tools,
-# valgrind, clang's fuzzing runtime, and the MinGW cross compiler with Wine.
+# valgrind, clang's fuzzing runtime, the MinGW cross compiler with Wine, and the AT-SPI bus
+# with its Python client for the screen-reader check.
 scripts/bootstrap.sh qttools5-dev qttools5-dev-tools xvfb xauth openbox xdotool x11-utils \
   imagemagick valgrind clang libclang-rt-14-dev g++-mingw-w64-x86-64 wine64 fonts-noto-cjk \
-  python3
+  python3 python3-pyatspi at-spi2-core dbus-daemon
 
 jobs=$(nproc)
 run_suite() {

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="zh_CN">
 <context>
+    <name>RotateAnimLabel</name>
+    <message>
+        <source>正在加载</source>
+        <translation>Loading</translation>
+    </message>
+</context>
+<context>
     <name>ShortCutEdit</name>
     <message>
         <source>Tarn</source>
@@ -14,6 +21,10 @@
     <message>
         <source>确定</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>按下组合键即可设为快捷键</source>
+        <translation>Press a key combination to make it the shortcut</translation>
     </message>
 </context>
 <context>
@@ -74,6 +85,10 @@
         <source>取消</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>启用%1</source>
+        <translation>Enable %1</translation>
+    </message>
 </context>
 <context>
     <name>TarnBaseDialog</name>
@@ -92,6 +107,13 @@
     <message>
         <source>关闭</source>
         <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>TarnIpAddrEdit</name>
+    <message>
+        <source>IPv4 地址，第 %1 段，共 %2 段</source>
+        <translation>IPv4 address, part %1 of %2</translation>
     </message>
 </context>
 </TS>

@@ -9,6 +9,20 @@ RotateAnimLabel::RotateAnimLabel(const QString &imagePath, QWidget *parent)
     , m_pixmap(imagePath)
 {
     setMinimumSize(m_pixmap.size());
+    // Without a name a screen reader takes the title of an enclosing group box for one.
+    setAccessibleName(tr("正在加载"));
+}
+
+RotateAnimLabel::RotateAnimLabel(QWidget *parent)
+    : RotateAnimLabel(QString(), parent)
+{
+}
+
+void RotateAnimLabel::setImagePath(const QString &imagePath)
+{
+    m_pixmap = QPixmap(imagePath);
+    setMinimumSize(m_pixmap.size());
+    update();
 }
 
 void RotateAnimLabel::startAnimation(int interval)

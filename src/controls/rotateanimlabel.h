@@ -16,6 +16,12 @@ class TARNUILIB_EXPORT RotateAnimLabel : public QLabel
 public:
     // The path is loaded as given; a path that names no image leaves the label empty.
     explicit RotateAnimLabel(const QString &imagePath, QWidget *parent = nullptr);
+    // Without an image until setImagePath(): the constructor uic calls for a form.
+    explicit RotateAnimLabel(QWidget *parent = nullptr);
+
+    // Loads the image as the constructor does (minimum size included); the angle is kept.
+    // A form sets it with a string property "imagePath".
+    void setImagePath(const QString &imagePath);
 
     // Does nothing while already running, whatever the interval.
     void startAnimation(int interval);

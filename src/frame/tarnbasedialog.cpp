@@ -2,6 +2,7 @@
 #include "tarnbasedialog.h"
 
 #include "tarninterface.h"
+#include "tarnreadingorder_p.h"
 #include "tarnscale_p.h"
 #include "tarntitlewidget.h"
 #include "tarntopmost.h"
@@ -100,6 +101,8 @@ TarnBaseDialog::TarnBaseDialog(QWidget *parent, const QString &title, int border
     m_mainLayout->addWidget(m_titleWidget);
     m_mainLayout->addWidget(m_contentWidget, 0);
     setLayout(m_mainLayout);
+    // The content widget was made first; screen readers read the title bar before it.
+    TarnUI::setReadingOrder({ m_titleWidget, m_contentWidget });
 
     connect(m_titleWidget, &TarnTitleWidget::sigDragBegin, this, &TarnBaseDialog::beginTitleDrag);
     connect(m_titleWidget, &TarnTitleWidget::sigUpdateDragGeometory, this,

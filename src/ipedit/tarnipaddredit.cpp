@@ -3,6 +3,7 @@
 
 #include "tarnippartlineedit.h"
 #include "tarnoctetvalidator_p.h"
+#include "tarnreadingorder_p.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -14,6 +15,22 @@ const QString kAddressTemplate = QStringLiteral("%1.%2.%3.%4");
 const QString kAcceptedAddress =
     QStringLiteral("((%1)\\.){3}(%1)").arg(TarnOctetValidator::pattern());
 constexpr int kSpacing = 3;
+
+// The fields show bare numbers; a screen reader says which octet each one is, and reads the
+// fields and dots from left to right.
+template<typename Parts, typename Dots>
+void nameParts(const Parts &parts, const Dots &dots)
+{
+    QList<QWidget *> order;
+    for (size_t i = 0; i < parts.size(); ++i) {
+        parts[i]->setAccessibleName(
+            TarnIpAddrEdit::tr("IPv4 地址，第 %1 段，共 %2 段").arg(i + 1).arg(parts.size()));
+        order.append(parts[i]);
+        if (i < dots.size())
+            order.append(dots[i]);
+    }
+    TarnUI::setReadingOrder(order);
+}
 } // namespace
 
 TarnIpAddrEdit::TarnIpAddrEdit(QWidget *parent)
@@ -42,6 +59,7 @@ TarnIpAddrEdit::TarnIpAddrEdit(QWidget *parent)
         if (i < m_dots.size())
             layout->addWidget(m_dots[i], 0, column + 1);
     }
+    nameParts(m_parts, m_dots);
 
     for (auto *part : m_parts)
         connect(part, SIGNAL(textChanged(QString)), this, SLOT(textChangedSlot(QString)));

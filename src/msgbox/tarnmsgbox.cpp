@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 #include "tarnmsgbox.h"
 
+#include "tarnlinkfocus_p.h"
+#include "tarnreadingorder_p.h"
 #include "tarnscale_p.h"
 
 #include <QCheckBox>
@@ -91,6 +93,7 @@ QFrame *TarnMsgBox::createTextFrame(QString text)
     textLabel->setOpenExternalLinks(true);
     textLabel->setWordWrap(false);
     textLabel->setAlignment(Qt::AlignCenter);
+    TarnLinkFocus::install(textLabel);
 
     m_checkboxLayout = tightLayout<QHBoxLayout>(nullptr, TarnUI::scaled(kCheckboxSpacing));
     m_checkboxLayout->setObjectName(QStringLiteral("msgbox-checkbox-row"));
@@ -156,7 +159,15 @@ QLabel *TarnMsgBox::addLabel(const QString &text, bool openExternalLinks)
     auto *label = new QLabel(text, this);
     label->setObjectName(QStringLiteral("TarnLabelText_Regular_12"));
     label->setOpenExternalLinks(openExternalLinks);
+    TarnLinkFocus::install(label);
     m_secondaryTextLayout->addWidget(label, 0, m_textLayout->alignment());
+    // The check boxes show under every label, also under one added after them.
+    QList<QWidget *> checkboxes;
+    for (int i = 0; i < m_checkboxLayout->count(); ++i) {
+        if (QWidget *checkbox = m_checkboxLayout->itemAt(i)->widget())
+            checkboxes.append(checkbox);
+    }
+    TarnUI::setReadingOrder(checkboxes);
     return label;
 }
 

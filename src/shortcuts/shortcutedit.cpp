@@ -18,6 +18,13 @@ ShortCutEdit::ShortCutEdit(QWidget *parent, QString text)
     setStyleSheet(QStringLiteral("padding-left: 5px;\n height: 30px"));
     setReadOnly(true);
     setContextMenuPolicy(Qt::NoContextMenu);
+    // Read-only to a screen reader, yet it takes keys: say what pressing one does.
+    setAccessibleDescription(tr("按下组合键即可设为快捷键"));
+}
+
+ShortCutEdit::ShortCutEdit(QWidget *parent)
+    : ShortCutEdit(parent, QString())
+{
 }
 
 ShortCutEdit::~ShortCutEdit() = default;

@@ -16,6 +16,10 @@ class TARNUILIB_EXPORT ShortCutEdit : public QLineEdit
 
 public:
     ShortCutEdit(QWidget *parent, QString text);
+    // Empty, as the settings page builds it: the constructor uic calls for a form, which
+    // gives the text through the "text" property and the index through a dynamic
+    // "ShortCutIndex" property.
+    explicit ShortCutEdit(QWidget *parent = nullptr);
     ~ShortCutEdit() override;
 
     // The text shown again after a refused combination. The shown text is left alone.

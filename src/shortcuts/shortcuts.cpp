@@ -5,6 +5,7 @@
 #include "shortcutedit.h"
 #include "shortcutsmanager_p.h"
 #include "tarninterface.h"
+#include "tarnreadingorder_p.h"
 #include "tarnscale_p.h"
 
 #include <QCheckBox>
@@ -123,6 +124,12 @@ ShortCuts::ShortCuts(QWidget *parent, TarnInterface *iface)
     page->addLayout(columns);
     page->addStretch(1);
     page->addWidget(m_buttonBar);
+    // Row by row, left column first, as the page reads; the edits were made before the rest.
+    QList<QWidget *> readingOrder;
+    for (const Action &action : rowActions)
+        readingOrder << m_checkBoxes[action.index] << m_labels[action.index]
+                     << m_edits[action.index];
+    TarnUI::setReadingOrder(readingOrder << m_restoreButton << m_buttonBar);
 
     connect(m_restoreButton, &QPushButton::clicked, this, &ShortCuts::revertShortCuts);
     connect(m_saveButton, &QPushButton::clicked, this, &ShortCuts::saveShortCuts);
@@ -139,6 +146,8 @@ QGridLayout *ShortCuts::buildRow(Index index, const QString &label, const QStrin
 {
     auto *box = new QCheckBox;
     box->setObjectName(QStringLiteral("TarnChkbox"));
+    // The box has no text of its own; a screen reader names it after the label beside it.
+    box->setAccessibleName(tr("启用%1").arg(label));
     box->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     m_checkBoxes[index] = box;
 
@@ -155,6 +164,7 @@ QGridLayout *ShortCuts::buildRow(Index index, const QString &label, const QStrin
     edit->setMinimumWidth(scaled(100));
     edit->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred);
     edit->setIndex(index);
+    edit->setAccessibleName(label);
     m_edits[index] = edit;
 
     auto *row = new QGridLayout;

@@ -57,8 +57,8 @@ private Q_SLOTS:
         QCOMPARE(view.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     }
 
-    // Turns 30 degrees per tick of its own timer only, keeps its angle over a stop and ignores a
-    // second start with another interval.
+    // Turns 30 degrees per tick of its own timer only, keeps its angle over a stop and over a new
+    // image, and ignores a second start with another interval.
     void labelTurnsPerTickResumesAfterStop()
     {
         QTemporaryDir dir;
@@ -85,6 +85,13 @@ private Q_SLOTS:
         // The marker, scaled to the label's height, turned by 60 degrees: red, of hue 0.
         const QPoint at = QTransform().translate(30, 30).rotate(60).map(QPoint(0, -21));
         QCOMPARE(label.grab().toImage().pixelColor(at).hue(), 0);
+
+        // A form's label gets its image later: the new one is drawn at the angle reached.
+        QPainter(&image).fillRect(18, 4, 4, 4, Qt::blue);
+        QVERIFY(image.save(dir.filePath("blue.png")));
+        label.setImagePath(dir.filePath("blue.png"));
+        QCOMPARE(label.minimumSize(), image.size());
+        QCOMPARE(label.grab().toImage().pixelColor(at).hue(), 240);
     }
 };
 

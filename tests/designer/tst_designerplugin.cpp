@@ -51,6 +51,7 @@ private Q_SLOTS:
                 domClass = reader.attributes().value("class").toString();
         QVERIFY2(!reader.hasError(), qPrintable(reader.errorString()));
         QCOMPARE(domClass, name);
+        QVERIFY(!plugin->icon().pixmap(24).isNull());
 
         // Generated forms include a header the package installs.
         QFile umbrella(QStringLiteral(TARN_UMBRELLA_HEADER));
@@ -58,6 +59,20 @@ private Q_SLOTS:
         const QString header = plugin->includeFile().section('/', -1);
         QCOMPARE(plugin->includeFile(), "TarnUILib/" + header);
         QVERIFY2(umbrella.readAll().contains('"' + header.toUtf8() + '"'), qPrintable(header));
+    }
+
+    // Twelve look-alike icons in the widget box are as good as none.
+    void noTwoWidgetsShareAnIcon()
+    {
+        QMap<QString, QString> owners;
+        for (QDesignerCustomWidgetInterface *plugin : qAsConst(m_widgets)) {
+            QByteArray png;
+            QBuffer buffer(&png);
+            QVERIFY(plugin->icon().pixmap(24).save(&buffer, "PNG"));
+            const QString key = QString::fromLatin1(png.toBase64());
+            QVERIFY2(!owners.contains(key), qPrintable(owners.value(key) + " " + plugin->name()));
+            owners.insert(key, plugin->name());
+        }
     }
 };
 

@@ -2,7 +2,7 @@
 file(REMOVE_RECURSE ${BUILD_DIR})
 execute_process(
   COMMAND ${CMAKE_COMMAND} -S ${SOURCE_DIR} -B ${BUILD_DIR}
-    -DCMAKE_PREFIX_PATH=${PREFIX} "-DCMAKE_CXX_FLAGS=${CXX_FLAGS}"
+    "-DCMAKE_PREFIX_PATH=${PREFIX}" "-DCMAKE_CXX_FLAGS=${CXX_FLAGS}" -DTARN_README=${README}
   RESULT_VARIABLE result)
 if(result)
   message(FATAL_ERROR "configuring the consumer failed")

@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
+// A form author's use of the package: form.ui, holding every widget the Designer plugin offers,
+// compiled by uic (which constructs each widget with its parent alone) and set up offscreen.
+#include "ui_form.h"
+
+#include <QtTest>
+
+class tst_Form : public QObject
+{
+    Q_OBJECT
+
+    QWidget m_form;
+    Ui::Form m_ui;
+
+private Q_SLOTS:
+    void initTestCase() { m_ui.setupUi(&m_form); }
+
+    void eachWidgetIsOfItsOwnClass_data()
+    {
+        QTest::addColumn<QWidget *>("widget");
+        QTest::addColumn<QString>("className");
+        const QList<QWidget *> widgets = { m_ui.tarnIpAddrEdit,
+                                           m_ui.tarnComboBox,
+                                           m_ui.tarnLineEdit,
+                                           m_ui.tarnCheckBox,
+                                           m_ui.tarnLabel,
+                                           m_ui.tarnPushButton,
+                                           m_ui.autoHideScrollListView,
+                                           m_ui.autoHideScrollTableView,
+                                           m_ui.autoHideScrollListWidget,
+                                           m_ui.autoHideScrollTableWidget,
+                                           m_ui.rotateAnimLabel,
+                                           m_ui.shortCutEdit };
+        for (QWidget *widget : widgets) {
+            QString name = widget->objectName();
+            name[0] = name[0].toUpper();
+            QTest::newRow(qPrintable(name)) << widget << name;
+        }
+    }
+    void eachWidgetIsOfItsOwnClass()
+    {
+        QFETCH(QWidget *, widget);
+        QFETCH(QString, className);
+        QCOMPARE(QString::fromLatin1(widget->metaObject()->className()), className);
+        QCOMPARE(widget->parentWidget(), &m_form);
+    }
+
+    // The image the form names is loaded: the label asks for at least its size.
+    void rotatingLabelLoadsTheFormsImage()
+    {
+        const QPixmap image(QStringLiteral(
+            ":/qt-project.org/styles/commonstyle/images/standardbutton-apply-16.png"));
+        QVERIFY(!image.isNull());
+        QCOMPARE(m_ui.rotateAnimLabel->minimumSize(), image.size());
+    }
+
+    // The form gives the text and the action index; the field still refuses typing.
+    void captureFieldTakesTheFormsTextAndIndex()
+    {
+        QCOMPARE(m_ui.shortCutEdit->text(), QStringLiteral("Ctrl + Q"));
+        QCOMPARE(m_ui.shortCutEdit->getIndex(), 3);
+        QVERIFY(m_ui.shortCutEdit->isReadOnly());
+        QCOMPARE(m_ui.shortCutEdit->contextMenuPolicy(), Qt::NoContextMenu);
+    }
+};
+
+QTEST_MAIN(tst_Form)
+#include "form.moc"
