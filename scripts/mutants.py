@@ -162,14 +162,17 @@ def call_statement(toks, i):
 
 
 def sites_of(path, text):
-    """Every mutation of one source: (path, line, start, end, original, replacement, kind)."""
+    """Every mutation of one source: (path, line, start, end, original, replacement, kind,
+    column)."""
     toks = tokens_of(text)
     mark_templates(toks)
     found = []
 
     def add(tok, replacement, kind, end=None):
         end = tok.end if end is None else end
-        found.append((path, tok.line, tok.start, end, text[tok.start:end], replacement, kind))
+        column = tok.start - text.rfind("\n", 0, tok.start)
+        found.append((path, tok.line, tok.start, end, text[tok.start:end], replacement, kind,
+                      column))
 
     for i, tok in enumerate(toks):
         prev = toks[i - 1] if i else None
@@ -215,7 +218,7 @@ def changed_number(text):
 
 
 def describe(site):
-    path, line, _, _, original, replacement, kind = site
+    original, replacement, kind = site[4:7]
     one = " ".join(original.split())
     if kind == "call removed":
         return "`%s` removed" % (one if len(one) <= 70 else one[:67] + "...")
@@ -343,7 +346,7 @@ class Worker:
         return None
 
     def apply(self, site, originals):
-        path, _, start, end, _, replacement, _ = site
+        path, start, end, replacement = site[0], site[2], site[3], site[5]
         if self.dirty and self.dirty != path:
             self.restore(originals)
         with open(os.path.join(self.src, path), "w", encoding="utf-8") as f:
@@ -417,7 +420,8 @@ def write_report(path, args, seed, results, sites_total, seconds, workers, done)
                                                            pct(c[0] + c[2], c[0] + c[1] + c[2])))
     lines += ["", "## Survivors", ""]
     survivors = sorted((s for s in results if s[1] == "survived"), key=lambda r: r[0][:3])
-    lines += ["- `%s:%d` %s" % (s[0][0], s[0][1], describe(s[0])) for s in survivors] or ["None."]
+    lines += ["- `%s:%d` %s (column %d)" % (s[0][0], s[0][1], describe(s[0]), s[0][7])
+              for s in survivors] or ["None."]
     os.makedirs(os.path.dirname(path), exist_ok=True)
     with open(path, "w", encoding="utf-8") as f:
         f.write("\n".join(lines) + "\n")

@@ -35,6 +35,7 @@ private slots:
         QCOMPARE(uncapped.findChild<QLayout *>("msgbox-secondary-text")->itemAt(0)->alignment(),
                  Qt::AlignCenter);
         box.show();
+        QVERIFY(box.findChild<QLabel *>("msgbox-icon")->isVisible());
         for (TarnMsgBox *wide : { &box, &uncapped })
             wide->resize(4000, 300);
         QVERIFY(box.width() < uncapped.width());

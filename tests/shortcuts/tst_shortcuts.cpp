@@ -257,6 +257,11 @@ private Q_SLOTS:
         callLog();
         QTest::mouseClick(save, Qt::LeftButton);
         QVERIFY(callLog().contains("update(7,false,Ctrl+Alt+Q)"));
+        // Cancel closes the window and writes nothing.
+        window.show();
+        QTest::mouseClick(child<QPushButton>(page, "text", "取消"), Qt::LeftButton);
+        QVERIFY(!window.isVisible());
+        QCOMPARE(callLog(), "");
     }
 };
 
