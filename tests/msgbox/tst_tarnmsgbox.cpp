@@ -82,6 +82,64 @@ private slots:
         QVERIFY(leftOpen);
         QCOMPARE(inCallback, callback);
     }
+
+    // Run twice with exec(), the second time after the parent moved: each time the box opens
+    // centred over its parent window to the pixel, the parent's centre rounded down as
+    // QRect::center() does.
+    void execOpensCentredOverParentWindowWithoutFrameGuess_data()
+    {
+        QTest::addColumn<QRect>("first");
+        QTest::addColumn<QRect>("second");
+        QTest::newRow("odd-sized parent") << QRect(100, 80, 601, 401) << QRect(260, 140, 601, 401);
+        QTest::newRow("even-sized parent, resized")
+            << QRect(50, 60, 700, 500) << QRect(40, 30, 900, 640);
+    }
+    void execOpensCentredOverParentWindowWithoutFrameGuess()
+    {
+        QFETCH(QRect, first);
+        QFETCH(QRect, second);
+        TarnBaseDialog parent(nullptr, "P", 1);
+        // A child of the window stands for the host's widget that asks.
+        QWidget *asking = new QWidget(&parent);
+        TarnMsgBox box("T", "A message", asking);
+        box.addButton("OK", true);
+        for (const QRect &placed : { first, second }) {
+            parent.setGeometry(placed);
+            parent.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&parent));
+            QTRY_COMPARE(screenPosition(&parent), placed.topLeft());
+            const QPoint centre = placed.center();
+            QPoint shown, expected;
+            QTimer::singleShot(0, &box, [&] {
+                expected = centre - QPoint(box.width() / 2, box.height() / 2);
+                // A window manager may still be placing its frame when the window is exposed;
+                // a place that never settles is reported by the comparison below.
+                static_cast<void>(
+                    QTest::qWaitFor([&] { return (shown = screenPosition(&box)) == expected; }));
+                box.close();
+            });
+            box.exec();
+            QCOMPARE(shown, expected);
+        }
+    }
+
+private:
+    // On X, where the server has the window: Qt's own geometry sometimes keeps the position
+    // that a window manager's reparenting reported, relative to its frame.
+    static QPoint screenPosition(QWidget *window)
+    {
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            return window->pos();
+        QProcess info;
+        info.start("xwininfo", { "-id", QString::number(window->winId()) });
+        info.waitForFinished();
+        const QString text = QString::fromLatin1(info.readAllStandardOutput());
+        const QRegularExpression corner(
+            R"(Absolute upper-left X:\s+(-?\d+)\s+Absolute upper-left Y:\s+(-?\d+))");
+        const QRegularExpressionMatch match = corner.match(text);
+        return match.hasMatch() ? QPoint(match.captured(1).toInt(), match.captured(2).toInt())
+                                : QPoint(-1, -1);
+    }
 };
 
 QTEST_MAIN(TestTarnMsgBox)
