@@ -24,6 +24,7 @@ void benchHover(BenchMeter &meter, const BenchOptions &options);
 void benchDialogHeap(BenchMeter &meter, const BenchOptions &options);
 void benchKeys(BenchMeter &meter, const BenchOptions &options);
 void benchPage(BenchMeter &meter, const BenchOptions &options);
+void benchPageSave(BenchMeter &meter, const BenchOptions &options);
 void benchPageHeap(BenchMeter &meter, const BenchOptions &options);
 void benchMessageBox(BenchMeter &meter, const BenchOptions &options);
 void benchIpEdit(BenchMeter &meter, const BenchOptions &options);

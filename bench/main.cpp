@@ -7,7 +7,7 @@
 
 #include "shortcutsmanager.h"
 #include "tarninterface.h"
-#include "tarnlib.h"
+#include "tarnlibtesting.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -25,6 +25,7 @@ const struct
     { "hover", benchHover },
     { "keys", benchKeys },
     { "page", benchPage },
+    { "page-save", benchPageSave }, // loaded, then saved
     { "msgbox", benchMessageBox },
     { "ipedit", benchIpEdit },
     { "heap-dialog", benchDialogHeap },
@@ -57,7 +58,7 @@ int main(int argc, char **argv)
 
     // The shortcut settings live in a folder of their own, so no run sees another's.
     QTemporaryDir settings;
-    setTarnConfigPath(settings.filePath(QStringLiteral("tarn.ini")));
+    TarnLibTesting::setConfigPath(settings.filePath(QStringLiteral("tarn.ini")));
     TarnInterface host;
     TarnInterface::mInstance = &host;
     ShortCutsManager::_instance = new ShortCutsManager;

@@ -26,7 +26,7 @@ std::unique_ptr<QWidget> windowWith(QWidget *child)
     return window;
 }
 
-std::unique_ptr<QWidget> loadedPage(bool ours)
+std::unique_ptr<QWidget> loadedPage(bool ours, bool save = false)
 {
     auto window = std::make_unique<QWidget>();
     auto *layout = new QVBoxLayout(window.get());
@@ -34,10 +34,14 @@ std::unique_ptr<QWidget> loadedPage(bool ours)
         auto *page = new ShortCuts(window.get(), TarnInterface::mInstance);
         layout->addWidget(page);
         page->loadShortCuts();
+        if (save)
+            QMetaObject::invokeMethod(page, "saveShortCuts");
     } else {
         auto *page = new PeerPage(window.get());
         layout->addWidget(page);
         page->load();
+        if (save)
+            page->save();
     }
     return window;
 }
@@ -85,6 +89,12 @@ void benchPage(BenchMeter &meter, const BenchOptions &options)
         settle();
     };
     measure(meter, options, cycle);
+}
+
+// A page built in its window, loaded and saved: every row written and the file replaced.
+void benchPageSave(BenchMeter &meter, const BenchOptions &options)
+{
+    measure(meter, options, [&] { loadedPage(options.ours, true); });
 }
 
 // Heap taken by n loaded pages, what destroying them leaves behind, and what n more pages

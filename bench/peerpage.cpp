@@ -2,12 +2,14 @@
 #include "peerpage.h"
 
 #include "shortcutsmanager.h"
+#include "tarnlibtesting.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 
 namespace {
 const struct
@@ -77,6 +79,19 @@ void PeerPage::load()
             manager->getShortCutsKey(ShortCutsManager::ShortCutIndex(rows[row].index));
         m_boxes[row]->setChecked(entry.enabled);
         m_edits[row]->setText(QString(entry.key).replace(QLatin1Char('+'), QStringLiteral(" + ")));
+    }
+}
+
+void PeerPage::save()
+{
+    QSettings settings(TarnLibTesting::configPath(), QSettings::IniFormat);
+    settings.beginGroup(QStringLiteral("ShortCuts"));
+    for (int row = 0; row < m_edits.size(); ++row) {
+        const ShortCutsKey entry = ShortCutsManager::_instance->getShortCutsKey(
+            ShortCutsManager::ShortCutIndex(rows[row].index));
+        settings.setValue(entry.configName + QLatin1String("/Enabled"), m_boxes[row]->isChecked());
+        settings.setValue(entry.configName + QLatin1String("/Key"),
+                          QString(m_edits[row]->text()).remove(QLatin1Char(' ')));
     }
 }
 

@@ -18,6 +18,8 @@ public:
     explicit PeerPage(QWidget *parent);
 
     void load();
+    // Writes every row to the settings file through QSettings.
+    void save();
 
 private:
     QGridLayout *buildRow(int index, const char *label);

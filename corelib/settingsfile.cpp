@@ -1,16 +1,28 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 #include "settingsfile_p.h"
 
+#include "tarnlibtesting.h"
+
+#include <QDataStream>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSaveFile>
 #include <QStringList>
+#include <QVariant>
 
 #include <algorithm>
 #include <cstring>
 
 namespace {
+// Larger than any settings file: such a file is not read, nor written over.
+constexpr qint64 kMaxSize = 16 << 20;
+// QSettings waits for the lock without limit; a writer that holds it this long is stuck.
+constexpr int kLockWaitMs = 10000;
+const char kByteOrderMark[] = "\xEF\xBB\xBF";
+
 // What this process last read from or wrote to a settings file. One slot: a process
 // uses one settings file, and nothing here may grow with time.
 struct LastGood
@@ -52,31 +64,47 @@ QByteArray escapedKey(const QString &key)
     return result;
 }
 
+bool isHexDigit(char ch)
+{
+    return (ch >= '0' && ch <= '9') || (ch >= 'a' && ch <= 'f') || (ch >= 'A' && ch <= 'F');
+}
+
+bool isLineBreakPair(char first, char second)
+{
+    return (first == '\n' && second == '\r') || (first == '\r' && second == '\n');
+}
+
+// The character of "%XX" or "%UXXXX" at i, with exactly that many hex digits, and the
+// escape's length; -1 for anything else, which stays as it is.
+int keyEscape(const QByteArray &key, int i, int &length)
+{
+    const int first = i + 1 + (key.mid(i + 1, 1) == "U");
+    const int digits = first > i + 1 ? 4 : 2;
+    if (first + digits > key.size())
+        return -1;
+    for (int d = first; d < first + digits; ++d) {
+        if (!isHexDigit(key[d]))
+            return -1;
+    }
+    length = first + digits - i;
+    return key.mid(first, digits).toInt(nullptr, 16);
+}
+
 QString unescapedKey(const QByteArray &key)
 {
     if (!key.contains('%') && !key.contains('\\'))
         return QString::fromLatin1(key);
     QString result;
     for (int i = 0; i < key.size();) {
-        const char ch = key.at(i);
-        const int digits = key.mid(i + 1, 1) == "U" ? 4 : 2;
-        const int first = i + 1 + (digits == 4);
-        bool ok = false;
-        const int code = ch == '%' ? key.mid(first, digits).toInt(&ok, 16) : 0;
-        if (ok && first + digits <= key.size()) {
+        int length = 1;
+        const int code = key[i] == '%' ? keyEscape(key, i, length) : -1;
+        if (code >= 0)
             result += QChar(code);
-            i = first + digits;
-        } else {
-            result += ch == '\\' ? QLatin1Char('/') : QLatin1Char(ch);
-            ++i;
-        }
+        else
+            result += key[i] == '\\' ? QLatin1Char('/') : QLatin1Char(key[i]);
+        i += length;
     }
     return result;
-}
-
-bool isHexDigit(char ch)
-{
-    return (ch >= '0' && ch <= '9') || (ch >= 'a' && ch <= 'f') || (ch >= 'A' && ch <= 'F');
 }
 
 // QSettings' value escaping without a text codec: C escapes, \x for control and
@@ -115,121 +143,265 @@ QByteArray escapedValue(const QString &value)
     return result;
 }
 
-// The character of a hex or octal escape whose digits start at i; -1 when there are none.
+// The character of a hex or octal escape whose digits start at i, taking every digit as
+// QSettings does and keeping the low 16 bits; -1 when there are none.
 int escapeCode(const QByteArray &raw, int &i, int base)
 {
-    int end = i;
-    while (end < raw.size()
-           && (base == 16 ? isHexDigit(raw[end]) : raw[end] >= '0' && raw[end] <= '7'))
-        ++end;
-    const int code = end > i ? int(ushort(raw.mid(i, end - i).toUInt(nullptr, base))) : -1;
-    i = end;
-    return code;
+    uint code = 0;
+    const int start = i;
+    for (; i < raw.size() && (base == 16 ? isHexDigit(raw[i]) : raw[i] >= '0' && raw[i] <= '7');
+         ++i) {
+        const char ch = raw[i];
+        code = code * base + uint(ch <= '9' ? ch - '0' : (ch | 0x20) - 'a' + 10);
+    }
+    return i > start ? int(ushort(code)) : -1;
 }
 
-QString unescapedValue(const QByteArray &raw)
+// The character an escape stands for, or -1 for one that stands for nothing (an unknown
+// letter, a line continuation); i is past the escape.
+int escaped(const QByteArray &raw, int &i)
 {
     static const char named[] = "abfnrtv\"?'\\";
     static const char plain[] = "\a\b\f\n\r\t\v\"?'\\";
+    const char next = raw[i++];
+    if (const char *found = std::strchr(named, next); found && next)
+        return uchar(plain[found - named]);
+    if (next == 'x')
+        return escapeCode(raw, i, 16);
+    if (next >= '0' && next <= '7')
+        return escapeCode(raw, --i, 8);
+    i += i < raw.size() && isLineBreakPair(next, raw[i]);
+    return -1;
+}
+
+int skipSpaces(const QByteArray &raw, int i)
+{
+    while (i < raw.size() && (raw[i] == ' ' || raw[i] == '\t'))
+        ++i;
+    return i;
+}
+
+// A value as QSettings reads it: outer spaces dropped unless quoted, escapes, plain bytes
+// as Latin-1 (UTF-8 in a file with a byte-order mark). Null for a list (an unquoted comma).
+QString unescapedValue(const QByteArray &raw, bool utf8)
+{
     // Not null even when empty: "Key=" holds a cleared shortcut, unlike a key that is absent.
     QString result(QLatin1String(""));
-    for (int i = 0; i < raw.size();) {
-        const char ch = raw[i++];
-        if (ch == '"')
-            continue;
-        if (ch != '\\') {
-            result += QLatin1Char(ch);
-            continue;
+    bool inQuotes = false;
+    bool quoted = false; // then no trailing space is dropped
+    int kept = 0; // trailing spaces up to here were escaped: they stay
+    for (int i = skipSpaces(raw, 0); i < raw.size();) {
+        const char ch = raw[i];
+        if (ch == '\\' && ++i < raw.size()) {
+            if (const int code = escaped(raw, i); code >= 0)
+                result += QChar(code);
+            kept = result.size();
+        } else if (ch == '"') {
+            inQuotes = !inQuotes;
+            quoted = true;
+            i = inQuotes ? i + 1 : skipSpaces(raw, i + 1);
+        } else if (ch == ',' && !inQuotes) {
+            return QString();
+        } else {
+            int end = i + 1;
+            while (end < raw.size() && !std::strchr("\\\",", raw[end]))
+                ++end;
+            result += utf8 ? QString::fromUtf8(raw.constData() + i, end - i)
+                           : QString::fromLatin1(raw.constData() + i, end - i);
+            i = end;
         }
-        const char next = i < raw.size() ? raw[i++] : '\0';
-        const int code = next == 'x'     ? escapeCode(raw, i, 16)
-            : next >= '0' && next <= '7' ? escapeCode(raw, --i, 8)
-                                         : -1;
-        if (const char *found = std::strchr(named, next); found && next)
-            result += QLatin1Char(plain[found - named]);
-        else if (code >= 0)
-            result += QChar(code);
     }
+    while (!quoted && result.size() > kept
+           && (result.endsWith(QLatin1Char(' ')) || result.endsWith(QLatin1Char('\t'))))
+        result.chop(1);
     return result;
 }
 
-// The part of a line before an unquoted ";", or an empty array when a quote is left
-// open or the line holds a NUL byte: such a line was not written by a settings writer.
-QByteArray withoutComment(const QByteArray &line, bool &ok)
+// The text of a value, as QVariant::toString() gives what QSettings makes of it: the
+// "@Type(...)" forms decoded, null for those that hold no text (a rectangle, a date).
+QString textOf(const QString &text)
 {
-    const int size = line.size();
-    const char *text = line.constData();
-    const char *end = static_cast<const char *>(std::memchr(text, ';', size));
-    if (!std::memchr(text, '"', size) && !std::memchr(text, '\\', size)) {
-        const QByteArray content = line.left(end ? int(end - text) : size);
-        ok = !content.contains('\0');
-        return ok ? content : QByteArray();
+    const auto inner = [&](int prefix) {
+        return text.mid(prefix, text.size() - prefix - 1);
+    };
+    if (!text.startsWith(QLatin1Char('@')) || !text.endsWith(QLatin1Char(')')))
+        return text.startsWith(QLatin1String("@@")) ? text.mid(1) : text;
+    if (text.startsWith(QLatin1String("@String(")))
+        return inner(8);
+    if (text.startsWith(QLatin1String("@ByteArray(")))
+        return QString::fromUtf8(inner(11).toLatin1());
+    for (const char *form : { "@DateTime(", "@Rect(", "@Size(", "@Point(" }) {
+        if (text.startsWith(QLatin1String(form)))
+            return QString();
     }
-    bool quoted = false;
-    int i = 0;
-    for (; i < size && (quoted || text[i] != ';') && text[i]; ++i) {
-        if (text[i] == '\\')
-            i += i + 1 < size && text[i + 1];
-        else if (text[i] == '"')
-            quoted = !quoted;
-    }
-    ok = !quoted && (i == size || text[i] == ';');
-    return ok ? line.left(i) : QByteArray();
+    if (text == QLatin1String("@Invalid()"))
+        return QString();
+    if (!text.startsWith(QLatin1String("@Variant(")))
+        return text.startsWith(QLatin1String("@@")) ? text.mid(1) : text;
+    QByteArray bytes = inner(9).toLatin1();
+    QDataStream stream(&bytes, QIODevice::ReadOnly);
+    stream.setVersion(QDataStream::Qt_4_0);
+    QVariant variant;
+    stream >> variant;
+    return variant.canConvert<QString>() ? variant.toString() : QString();
 }
 
-// Flushed before commit(): Qt 5.15's QSaveFile::commit() ignores a flush that wrote
-// only part of the file (a full disk, a file size limit) and renames it into place.
+// One line of the file as QSettings' reader finds it, from pos: leading space skipped,
+// up to the end of the line or an unquoted ";", a backslash before a line break
+// continuing it. equals is the first unquoted "=", -1 when there is none. false when the
+// line cannot be what a settings writer wrote: a quote left open, a NUL byte.
+bool nextLine(const QByteArray &data, int &pos, int &start, int &end, int &equals)
+{
+    const int size = data.size();
+    const char *text = data.constData();
+    while (pos < size && std::strchr(" \t\r\n", text[pos]) && text[pos])
+        ++pos;
+    start = pos;
+    equals = -1;
+    bool quoted = false;
+    bool nul = false;
+    int i = start;
+    for (; i < size && text[i] != '\n' && text[i] != '\r' && (quoted || text[i] != ';'); ++i) {
+        if (text[i] == '=' && !quoted && equals < 0)
+            equals = i;
+        else if (text[i] == '"')
+            quoted = !quoted;
+        else if (text[i] == '\\' && i + 1 < size)
+            i += 1 + (i + 2 < size && isLineBreakPair(text[i + 1], text[i + 2]));
+        nul = nul || !text[i];
+    }
+    end = i;
+    while (i < size && text[i] != '\n' && text[i] != '\r')
+        ++i; // a comment
+    pos = i;
+    return !quoted && !nul;
+}
+
 bool writeAtomically(const QString &path, const QByteArray &contents, QString *error)
 {
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size() && file.flush()
-        && file.commit())
+    const int half = contents.size() / 2;
+    bool ok = file.open(QIODevice::WriteOnly) && file.write(contents.left(half)) == half;
+    TarnLibTesting::reached(TarnLibTesting::HalfWritten);
+    ok = ok && file.write(contents.mid(half)) == contents.size() - half;
+    // Qt 5.15's QSaveFile::commit() ignores a flush that wrote only part of the file (a
+    // full disk, a file size limit) and renames it into place.
+    ok = ok && file.flush();
+    TarnLibTesting::reached(TarnLibTesting::Written);
+    if (ok && file.commit())
         return true;
     *error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
     return false;
 }
+
+// What a writer killed inside QSaveFile::commit(), between naming its temporary file and
+// renaming it into place, leaves: <name>.XXXXXX, six ASCII letters that Qt draws at random.
+// Safe to remove under the lock, which every writer of the file holds while it writes. A
+// suffix all in one case is left alone: it is more likely a word someone chose ("backup").
+bool isStaleTemporary(const QString &file, const QString &prefix)
+{
+    const QStringRef suffix = file.midRef(prefix.size());
+    const QStringRef random = suffix.startsWith(QLatin1String("bak.")) ? suffix.mid(4) : suffix;
+    const auto letter = [](QChar c) {
+        return c.unicode() < 0x80 && c.isLetter();
+    };
+    const auto lower = [](QChar c) {
+        return c.isLower();
+    };
+    return file.startsWith(prefix) && random.size() == 6
+        && std::all_of(random.begin(), random.end(), letter)
+        && std::any_of(random.begin(), random.end(), lower)
+        && !std::all_of(random.begin(), random.end(), lower);
+}
+
+void removeStaleTemporaries(const QString &path)
+{
+    const QFileInfo info(path);
+    const QString prefix = info.fileName() + QLatin1Char('.');
+    // No name filter: QDirIterator makes a regular expression of it on every save.
+    QDirIterator found(info.absolutePath(), QDir::Files | QDir::Hidden | QDir::System);
+    while (found.hasNext()) {
+        found.next();
+        if (isStaleTemporary(found.fileName(), prefix))
+            QFile::remove(found.filePath());
+    }
+}
+
+QString sectionName(const QByteArray &header)
+{
+    if (qstricmp(header.constData(), "general") == 0)
+        return QString(); // the keys outside any group
+    if (qstricmp(header.constData(), "%general") == 0)
+        return QString::fromLatin1(header.mid(1)); // a group QSettings calls "General"
+    return unescapedKey(header);
+}
+
+QByteArray sectionHeader(const QString &group)
+{
+    if (group.isEmpty())
+        return "[General]";
+    if (group.compare(QLatin1String("general"), Qt::CaseInsensitive) == 0)
+        return "[%General]";
+    return '[' + escapedKey(group) + ']';
+}
 } // namespace
 
-// Starts from what this process last read from or wrote to the same path and lays the
-// file's readable lines over it: what the file lost to damage is kept, what another
-// writer added is taken. A missing file is a fresh start.
+SettingsFile::SettingsFile(const QString &path)
+    : m_path(path)
+{
+}
+
+// Starts from what this process last read from or wrote to the same path; a clean file is
+// taken as it is, a damaged one laid over that: what the file lost to damage is kept, what
+// another writer added is taken. A missing file is a fresh start.
 SettingsFile SettingsFile::load(const QString &path)
 {
-    SettingsFile file;
-    file.m_path = path;
-    QFile input(path);
-    if (!input.exists()) {
+    SettingsFile file(path);
+    const QFileInfo info(path);
+    if (!info.exists()) { // a link to nothing too: its target is created at the first save
         lastGood() = {};
         return file;
     }
-    const bool isFile = QFileInfo(path).isFile();
-    const bool readable = isFile && input.open(QIODevice::ReadOnly);
+    QFile input(path);
+    const bool isFile = info.isFile();
+    const bool tooLarge = isFile && info.size() > kMaxSize;
+    const bool readable = isFile && !tooLarge && input.open(QIODevice::ReadOnly);
     file.m_original = readable ? input.readAll() : QByteArray();
     const bool known = lastGood().path == path;
     // The same bytes give the same result; a page load reads the file once per setting.
     if (known && readable && input.error() == QFileDevice::NoError
         && file.m_original == lastGood().raw)
         return lastGood().file;
-    if (known)
-        file.parse(lastGood().contents);
+    const auto readBefore = [&] {
+        if (known)
+            file.parse(lastGood().contents);
+    };
     const QString name = QDir::toNativeSeparators(path) + QLatin1String(": ");
-    if (!readable || input.error() != QFileDevice::NoError) {
+    if (!readable || input.error() != QFileDevice::NoError || input.size() > kMaxSize) {
+        readBefore();
         file.m_status = Unreadable;
-        file.m_error = name + (isFile ? input.errorString() : QStringLiteral("not a file"));
+        file.m_error = name
+            + (!isFile ? QStringLiteral("not a file")
+                   : tooLarge
+                   ? QStringLiteral("larger than %1 MiB, not a settings file").arg(kMaxSize >> 20)
+                   : input.errorString());
         return file;
     }
-    SettingsFile read;
+    SettingsFile read(path);
     const int malformed = read.parse(file.m_original);
-    const int missing = file.overlay(read);
-    QStringList problems;
-    if (malformed)
-        problems << QStringLiteral("%1 line(s) could not be read").arg(malformed);
-    if (missing)
-        problems << QStringLiteral("%1 setting(s) missing, kept as read before").arg(missing);
-    if (!problems.isEmpty()) {
-        file.m_status = Damaged;
-        file.m_error = name + problems.join(QLatin1String("; "));
+    file.m_status = malformed ? Damaged : Ok;
+    if (malformed) {
+        readBefore();
+        const int missing = file.overlay(read);
+        file.m_error = name + QStringLiteral("%1 line(s) could not be read").arg(malformed);
+        if (missing)
+            file.m_error +=
+                QStringLiteral("; %1 setting(s) missing, kept as read before").arg(missing);
         file.m_keepOriginal = !file.m_original.isEmpty();
+    } else {
+        file.m_groups = read.m_groups;
+        file.m_groupIndex = read.m_groupIndex;
+        file.m_utf8 = read.m_utf8;
     }
     lastGood() = { path, file.serialized(), file.m_original, file };
     return file;
@@ -239,41 +411,49 @@ int SettingsFile::parse(const QByteArray &data)
 {
     m_groups.clear();
     m_groupIndex.clear();
-    int group = -1;
+    m_utf8 = data.startsWith(kByteOrderMark);
+    QString section;
     int malformed = 0;
-    for (const QByteArray &lines : data.split('\n')) {
-        for (const QByteArray &line : lines.split('\r'))
-            parseLine(line.trimmed(), group, malformed);
+    int start = 0, end = 0, equals = -1;
+    for (int pos = m_utf8 ? 3 : 0; pos < data.size();) {
+        const bool ok = nextLine(data, pos, start, end, equals);
+        if (start == end)
+            continue;
+        if (data[start] == '[') {
+            const int close = data.indexOf(']', start);
+            const bool closed = close >= 0 && close < end;
+            section =
+                sectionName(data.mid(start + 1, (closed ? close : end) - start - 1).trimmed());
+            malformed += !closed || !ok;
+            continue;
+        }
+        int keyEnd = equals;
+        while (keyEnd > start && (data[keyEnd - 1] == ' ' || data[keyEnd - 1] == '\t'))
+            --keyEnd;
+        if (!ok || keyEnd <= start) {
+            ++malformed;
+            continue;
+        }
+        setPathValue(section, unescapedKey(data.mid(start, keyEnd - start)),
+                     data.mid(equals + 1, end - equals - 1));
     }
     return malformed;
 }
 
-// Keys before the first group header belong to "General", as in QSettings. A group
-// header without its "]" still names the group, so that the lines after it keep their
-// place; the header itself counts as malformed.
-void SettingsFile::parseLine(QByteArray line, int &group, int &malformed)
+// QSettings knows keys by their whole path, "group/key": "[a/b] c" is "[a] b\c". Stored
+// by the path's first part as group, as QSettings writes it.
+void SettingsFile::setPathValue(const QString &section, const QString &key, const QByteArray &raw)
 {
-    if (line.isEmpty() || line.startsWith(';'))
-        return;
-    bool ok = true;
-    if (line.startsWith('[')) {
-        const int close = line.indexOf(']');
-        ok = close > 0 && !line.contains('\0');
-        const QByteArray name = line.mid(1, close > 0 ? close - 1 : -1).trimmed();
-        group = groupIndex(unescapedKey(name));
-        malformed += !ok;
+    if (!section.contains(QLatin1Char('/'))
+        && (!section.isEmpty() || !key.contains(QLatin1Char('/')))) {
+        setRawValue(section, key, raw);
         return;
     }
-    line = withoutComment(line, ok);
-    const int equals = line.indexOf('=');
-    const QByteArray key = line.left(std::max(equals, 0)).trimmed();
-    if (!ok || key.isEmpty()) {
-        ++malformed;
-        return;
-    }
-    if (group < 0)
-        group = groupIndex(QStringLiteral("General"));
-    setRawValue(m_groups[group].name, unescapedKey(key), line.mid(equals + 1).trimmed());
+    const QString path = (section + QLatin1Char('/') + key)
+                             .split(QLatin1Char('/'), Qt::SkipEmptyParts)
+                             .join(QLatin1Char('/'));
+    const int slash = path.indexOf(QLatin1Char('/'));
+    setRawValue(slash < 0 ? QString() : path.left(slash), path.mid(slash + 1), raw);
 }
 
 int SettingsFile::groupIndex(const QString &name)
@@ -316,35 +496,57 @@ int SettingsFile::overlay(const SettingsFile &other)
         for (const Entry &entry : g.entries)
             setRawValue(g.name, entry.key, entry.value);
     }
+    m_utf8 = other.m_utf8;
     return missing;
 }
 
 QString SettingsFile::value(const QString &group, const QString &key) const
 {
     const QByteArray *raw = rawValue(group, key);
-    const QString text = raw ? unescapedValue(*raw) : QString();
-    if (text.startsWith(QLatin1String("@@")))
-        return text.mid(1);
-    return text.startsWith(QLatin1Char('@')) && text.endsWith(QLatin1Char(')')) ? QString() : text;
+    return raw ? textOf(unescapedValue(*raw, m_utf8)) : QString();
 }
 
 void SettingsFile::setValue(const QString &group, const QString &key, const QString &value)
 {
-    setRawValue(group, key, escapedValue(value));
+    const QByteArray raw = escapedValue(value);
+    setRawValue(group, key, raw);
+    m_changes.append({ group, key, raw });
 }
 
 bool SettingsFile::save(QString *error)
 {
-    if (m_status == Unreadable) {
-        *error = m_error + QStringLiteral("; not written over");
+    const QString name = QDir::toNativeSeparators(m_path);
+    QDir().mkpath(QFileInfo(m_path).absolutePath());
+    QLockFile lock(m_path + QLatin1String(".lock"));
+    if (!lock.tryLock(kLockWaitMs)) {
+        *error = QStringLiteral("%1: cannot take the lock %1.lock (%2)")
+                     .arg(name,
+                          lock.error() == QLockFile::LockFailedError
+                              ? QStringLiteral("held by another writer")
+                              : QStringLiteral("cannot create it"));
         return false;
     }
-    QDir().mkpath(QFileInfo(m_path).absolutePath());
+    SettingsFile current = load(m_path);
+    if (current.m_status == Unreadable) {
+        *error = current.m_error + QStringLiteral("; not written over");
+        return false;
+    }
+    for (const Change &change : qAsConst(m_changes))
+        current.setRawValue(change.group, change.key, change.value);
+    if (!current.write(error))
+        return false;
+    *this = current;
+    return true;
+}
+
+bool SettingsFile::write(QString *error)
+{
     if (m_keepOriginal && !writeAtomically(m_path + QLatin1String(".bak"), m_original, error))
         return false;
     const QByteArray contents = serialized();
     if (!writeAtomically(m_path, contents, error))
         return false;
+    removeStaleTemporaries(m_path);
     m_keepOriginal = false;
     m_status = Ok;
     m_error.clear();
@@ -355,13 +557,13 @@ bool SettingsFile::save(QString *error)
 
 QByteArray SettingsFile::serialized() const
 {
-    QByteArray contents;
+    QByteArray contents = m_utf8 ? kByteOrderMark : "";
     for (const Group &group : m_groups) {
         if (group.entries.isEmpty())
             continue;
-        if (!contents.isEmpty())
+        if (contents.size() > (m_utf8 ? 3 : 0))
             contents += '\n';
-        contents += '[' + escapedKey(group.name) + "]\n";
+        contents += sectionHeader(group.name) + '\n';
         for (const Entry &entry : group.entries)
             contents += escapedKey(entry.key) + '=' + entry.value + '\n';
     }

@@ -3,7 +3,7 @@
 
 #include "keytext.h"
 #include "settingsfile_p.h"
-#include "tarnlib.h"
+#include "tarnlibtesting.h"
 
 #include <QGuiApplication>
 
@@ -13,8 +13,6 @@
 ShortCutsManager *ShortCutsManager::_instance = nullptr;
 
 namespace {
-bool callLogEnabled = false;
-
 struct Action
 {
     const char *name;
@@ -58,6 +56,13 @@ ShortCutsKey defaultEntry(int index)
     return entry;
 }
 
+// Whether the file, as last read or written, does not hold what the entry says.
+bool changed(const ShortCutsKey &entry, const ShortCutsKey &read)
+{
+    return !entry.enabledStored || !entry.keyStored || entry.enabled != read.enabled
+        || entry.key != read.key;
+}
+
 // Fills an entry from the file. A value of the wrong type counts as absent.
 void readEntry(const SettingsFile &file, int index, ShortCutsKey &entry)
 {
@@ -83,29 +88,25 @@ ShortCutsManager::ShortCutsManager(QObject *parent)
     : QObject(parent)
 {
     loadShortCutsKey();
-    m_calls.clear();
-}
-
-void ShortCutsManager::setCallLogEnabled(bool enabled)
-{
-    callLogEnabled = enabled;
+    TarnLibTesting::clearCalls(this);
 }
 
 void ShortCutsManager::record(const QString &call)
 {
-    if (callLogEnabled)
-        m_calls.append(call);
+    TarnLibTesting::record(this, call);
 }
 
 bool ShortCutsManager::loadShortCutsKey()
 {
     record(QStringLiteral("loadShortCutsKey()"));
-    const SettingsFile file = SettingsFile::load(tarnConfigPath());
+    const SettingsFile file = SettingsFile::load(TarnLibTesting::configPath());
     m_entries.clear();
+    m_read.clear();
     for (int i = 0; i < ActionCount; ++i) {
         ShortCutsKey entry = defaultEntry(i);
         readEntry(file, i, entry);
-        m_entries.append(m_seeds.value(i, entry));
+        m_read.append(entry);
+        m_entries.append(TarnLibTesting::seeded(this, i, entry));
     }
     if (file.errorString().isEmpty())
         return true;
@@ -152,13 +153,18 @@ bool ShortCutsManager::saveAllConfigs()
     return save(all);
 }
 
-// Rereads the file first, so that other groups and other actions keep what is on disk.
-// The stored flags change only once the write has worked.
+// Writes only the actions that differ from what the file held when this manager last read
+// or wrote it: whatever another program wrote meanwhile, to other groups, other actions or
+// these, stays. The stored flags change only once the write has worked.
 bool ShortCutsManager::save(const QVector<int> &indexes)
 {
-    SettingsFile file = SettingsFile::load(tarnConfigPath());
+    SettingsFile file(TarnLibTesting::configPath());
+    QVector<int> written;
     for (int index : indexes) {
         const ShortCutsKey &entry = m_entries[index];
+        if (!changed(entry, m_read[index]))
+            continue;
+        written.append(index);
         file.setValue(group, settingsKey(index, "Enabled"),
                       entry.enabled ? QStringLiteral("true") : QStringLiteral("false"));
         file.setValue(group, settingsKey(index, "Key"), entry.key);
@@ -168,9 +174,10 @@ bool ShortCutsManager::save(const QVector<int> &indexes)
         emit storageFailed(error);
         return false;
     }
-    for (int index : indexes) {
+    for (int index : qAsConst(written)) {
         m_entries[index].enabledStored = true;
         m_entries[index].keyStored = true;
+        m_read[index] = m_entries[index];
     }
     return true;
 }
@@ -187,19 +194,6 @@ bool ShortCutsManager::checkConflicts(const QString &displayKey)
             return true;
     }
     return false;
-}
-
-void ShortCutsManager::seedEntry(ShortCutIndex index, const ShortCutsKey &entry)
-{
-    if (!isValid(index))
-        return;
-    m_seeds.insert(index, entry);
-    m_entries[index] = entry;
-}
-
-void ShortCutsManager::clearSeeds()
-{
-    m_seeds.clear();
 }
 
 void ShortCutsManager::updateShortCutKey()

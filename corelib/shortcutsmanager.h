@@ -4,10 +4,8 @@
 
 #include "tarnlib_export.h"
 
-#include <QHash>
 #include <QObject>
 #include <QString>
-#include <QStringList>
 #include <QVector>
 
 // One action's shortcut as the manager holds it.
@@ -25,8 +23,9 @@ struct ShortCutsKey
 static_assert(sizeof(void *) != 4 || sizeof(ShortCutsKey) == 24, "ShortCutsKey layout changed");
 
 // The shortcut configuration of the emulator's eleven actions and its storage, an INI
-// file (tarnConfigPath()). Whoever finds _instance null creates the manager and stores
-// it there; nobody deletes it.
+// file shared with other programs ("tarn.ini" under the application's config folder
+// unless the stand-in is told otherwise). Whoever finds _instance null creates the manager and
+// stores it there; nobody deletes it.
 //
 // The manager holds key texts in compact form. A text with " + " in it is taken as display
 // form ("Ctrl + Alt + Q") and compacted on the way in, so the default keys, which are
@@ -86,17 +85,6 @@ public:
     // Disabled actions count too: enabling them later would otherwise clash.
     bool checkConflicts(const QString &displayKey);
 
-    // Stand-in only, for tests. A seeded entry replaces what loadShortCutsKey() reads
-    // for its action until clearSeeds().
-    void seedEntry(ShortCutIndex index, const ShortCutsKey &entry);
-    void clearSeeds();
-    // While switched on (off by default, for every manager), each manager logs every
-    // call it receives except getShortCutsKey(), in order, as texts such as
-    // "updateConfig(7,true,Ctrl+P)" or "saveConfig(7)".
-    static void setCallLogEnabled(bool enabled);
-    QStringList calls() const { return m_calls; }
-    void clearCalls() { m_calls.clear(); }
-
 public Q_SLOTS:
     // Applies the saved shortcuts: the stand-in announces them with shortCutsApplied().
     void updateShortCutKey();
@@ -112,9 +100,10 @@ private:
     void record(const QString &call);
     bool save(const QVector<int> &indexes);
 
+    friend class TarnLibTesting;
+
     QVector<ShortCutsKey> m_entries;
-    QHash<int, ShortCutsKey> m_seeds;
-    QStringList m_calls;
+    QVector<ShortCutsKey> m_read; // what the file held at the last load or save
 };
 
 #endif

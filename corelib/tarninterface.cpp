@@ -2,7 +2,7 @@
 #include "tarninterface.h"
 
 #include "settingsfile_p.h"
-#include "tarnlib.h"
+#include "tarnlibtesting.h"
 
 #include <QVariant>
 
@@ -10,15 +10,14 @@ TarnInterface *TarnInterface::mInstance = nullptr;
 
 void TarnInterface::setVmStayOnTop(bool onTop)
 {
-    m_vmStayOnTop = onTop;
-    ++m_vmStayOnTopCalls;
+    TarnLibTesting::recordVmStayOnTop(onTop);
 }
 
 namespace {
 // Null when the file holds no such setting.
 QString legacyValue(const char *name)
 {
-    return SettingsFile::load(tarnConfigPath())
+    return SettingsFile::load(TarnLibTesting::configPath())
         .value(QStringLiteral("Legacy"), QLatin1String(name));
 }
 

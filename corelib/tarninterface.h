@@ -19,9 +19,6 @@ public:
 
     // The emulator window follows the stay-on-top state of the dialog that calls this.
     void setVmStayOnTop(bool onTop);
-    // Stand-in only: the last state given to setVmStayOnTop(), and how often it was called.
-    bool vmStayOnTop() const { return m_vmStayOnTop; }
-    int vmStayOnTopCalls() const { return m_vmStayOnTopCalls; }
 
     // Shortcut settings of the older format, read from the "Legacy" group of the
     // settings file. The key texts are UTF-8, null when the file holds none; a pointer
@@ -45,8 +42,6 @@ public:
 private:
     const char *legacyKey(const char *name);
 
-    bool m_vmStayOnTop = false;
-    int m_vmStayOnTopCalls = 0;
     QHash<QByteArray, QByteArray> m_keyTexts;
 };
 

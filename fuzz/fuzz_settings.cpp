@@ -3,7 +3,7 @@
 // followed by arbitrary bytes.
 #include "fuzz_common.h"
 #include "shortcutsmanager.h"
-#include "tarnlib.h"
+#include "tarnlibtesting.h"
 
 #include <QDir>
 #include <QFile>
@@ -63,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
     if (!file.open(QIODevice::WriteOnly) || file.write(kGoodGroup + rest) < 0)
         return 0;
     file.close();
-    setTarnConfigPath(path);
+    TarnLibTesting::setConfigPath(path);
 
     ShortCutsManager first;
     const QVector<ShortCutsKey> read = entries(first);

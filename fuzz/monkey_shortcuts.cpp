@@ -10,7 +10,7 @@
 #include "shortcuts.h"
 #include "shortcutsmanager.h"
 #include "tarninterface.h"
-#include "tarnlib.h"
+#include "tarnlibtesting.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -193,7 +193,7 @@ int main(int argc, char **argv)
     QApplication application(argc, argv);
     const TarnFuzz::MonkeyRun run = TarnFuzz::startMonkey(application.arguments());
     QTemporaryDir folder;
-    setTarnConfigPath(folder.filePath(QStringLiteral("tarn.ini")));
+    TarnLibTesting::setConfigPath(folder.filePath(QStringLiteral("tarn.ini")));
     // The conflict notice runs its own event loop inside the key handler: close it there.
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [] {

@@ -2,11 +2,15 @@
 #include "galleryoptions.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QTemporaryFile>
 
 namespace {
-const double maxScale = 4;
+// The scales the gallery has images for (:/1x/, :/1.25x/, :/1.5x/).
+const QStringList imageScales = { QStringLiteral("1"), QStringLiteral("1.25"),
+                                  QStringLiteral("1.5") };
 
 QString badChoice(const QString &option, const QString &value, const QStringList &choices)
 {
@@ -29,18 +33,11 @@ bool choose(const QCommandLineParser &parser, const QString &option, const QStri
 
 bool readScale(const QCommandLineParser &parser, double *scale, QString *error)
 {
-    if (!parser.isSet(QStringLiteral("scale")))
-        return true;
-    const QString text = parser.value(QStringLiteral("scale"));
-    bool ok = false;
-    *scale = text.toDouble(&ok);
-    // Written this way round, NaN fails too.
-    if (ok && *scale > 0 && *scale <= maxScale)
-        return true;
-    *error = QStringLiteral("--scale takes a number above 0 and up to %1, not \"%2\"")
-                 .arg(maxScale)
-                 .arg(text);
-    return false;
+    QString text;
+    if (!choose(parser, QStringLiteral("scale"), imageScales, &text, error))
+        return false;
+    *scale = text.isEmpty() ? 0 : text.toDouble();
+    return true;
 }
 
 bool makeFolder(const QString &path, QString *error)
@@ -51,32 +48,42 @@ bool makeFolder(const QString &path, QString *error)
         QStringLiteral("--screenshots: \"%1\" is not a folder that can be written to").arg(path);
     return false;
 }
-} // namespace
 
-bool GalleryOptions::parse(const QStringList &arguments, GalleryOptions *options, QString *error)
+// The stand-in writes the settings file by creating a new file beside it (and the folders up
+// to it), so the nearest folder that exists must take a new file. Tried with a temporary file
+// rather than asked of the permissions, which root ignores and /proc does not grant.
+bool takesNewFiles(QString folder)
 {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Shows every widget of TarnUILib, or writes a picture of each window."));
-    parser.addHelpOption();
-    parser.addOptions({
-        { QStringLiteral("lang"), QStringLiteral("Language of the library: zh or en."),
-          QStringLiteral("zh|en") },
-        { QStringLiteral("style"), QStringLiteral("Sample style sheet: light or dark."),
-          QStringLiteral("light|dark") },
-        { QStringLiteral("config"), QStringLiteral("Settings file of the core library."),
-          QStringLiteral("path") },
-        { QStringLiteral("scale"),
-          QStringLiteral("UI scale above 0 and up to 4, e.g. 1, 1.25 or 1.5."),
-          QStringLiteral("factor") },
-        { QStringLiteral("open"), QStringLiteral("Open a dialog: message, notice or shortcuts."),
-          QStringLiteral("dialog") },
-        { QStringLiteral("screenshots"),
-          QStringLiteral("Write a PNG of every window into the folder and exit."),
-          QStringLiteral("folder") },
-    });
-    parser.process(arguments);
+    while (!QFileInfo::exists(folder))
+        folder = QFileInfo(folder).absolutePath();
+    if (!QFileInfo(folder).isDir())
+        return false;
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral("tarn-gallery-XXXXXX")));
+    return probe.open();
+}
 
+bool checkConfig(const QString &path, QString *error)
+{
+    const QFileInfo file(path);
+    if (path.isEmpty())
+        *error = QStringLiteral("--config takes the path of a settings file");
+    else if (file.isDir())
+        *error = QStringLiteral("--config: \"%1\" is a folder, not a settings file").arg(path);
+    else if ((file.exists() && (!file.isFile() || !file.isWritable()))
+             || !takesNewFiles(file.absolutePath()))
+        *error = QStringLiteral("--config: \"%1\" cannot be written").arg(path);
+    else
+        return true;
+    return false;
+}
+
+QString usageLine(const QCommandLineParser &parser)
+{
+    return parser.helpText().section(QLatin1Char('\n'), 0, 0);
+}
+
+bool readValues(const QCommandLineParser &parser, GalleryOptions *options, QString *error)
+{
     if (!choose(parser, QStringLiteral("lang"), { QStringLiteral("zh"), QStringLiteral("en") },
                 &options->language, error)
         || !choose(parser, QStringLiteral("style"),
@@ -87,13 +94,58 @@ bool GalleryOptions::parse(const QStringList &arguments, GalleryOptions *options
             &options->open, error)
         || !readScale(parser, &options->scale, error))
         return false;
-    options->configPath = parser.value(QStringLiteral("config"));
-    if (parser.isSet(QStringLiteral("config")) && options->configPath.isEmpty()) {
-        *error = QStringLiteral("--config takes the path of a settings file");
-        return false;
+    if (parser.isSet(QStringLiteral("config"))) {
+        options->configPath = parser.value(QStringLiteral("config"));
+        if (!checkConfig(options->configPath, error))
+            return false;
     }
     options->screenshotsDir = parser.value(QStringLiteral("screenshots"));
-    if (parser.isSet(QStringLiteral("screenshots")))
-        return makeFolder(options->screenshotsDir, error);
-    return true;
+    return !parser.isSet(QStringLiteral("screenshots"))
+        || makeFolder(options->screenshotsDir, error);
+}
+} // namespace
+
+GalleryOptions::Request GalleryOptions::parse(const QStringList &arguments, GalleryOptions *options,
+                                              QString *text)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Shows every widget of TarnUILib, or writes a picture of each window."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.addOptions({
+        { QStringLiteral("lang"),
+          QStringLiteral("Language of every window: zh or en (default: the system's; English "
+                         "when it is neither)."),
+          QStringLiteral("zh|en") },
+        { QStringLiteral("style"), QStringLiteral("Sample style sheet: light or dark."),
+          QStringLiteral("light|dark") },
+        { QStringLiteral("config"), QStringLiteral("Settings file of the core library."),
+          QStringLiteral("path") },
+        { QStringLiteral("scale"),
+          QStringLiteral("UI scale: 1, 1.25 or 1.5 (default: the display's, to the nearest)."),
+          QStringLiteral("factor") },
+        { QStringLiteral("open"), QStringLiteral("Open a dialog: message, notice or shortcuts."),
+          QStringLiteral("dialog") },
+        { QStringLiteral("screenshots"),
+          QStringLiteral("Write a PNG of every window into the folder and exit."),
+          QStringLiteral("folder") },
+    });
+    QString error;
+    if (!parser.parse(arguments))
+        error = parser.errorText();
+    else if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")))
+        *text = parser.helpText();
+    else if (parser.isSet(version))
+        *text = QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
+                                              QCoreApplication::applicationVersion());
+    else if (!parser.positionalArguments().isEmpty())
+        error = QStringLiteral("unexpected argument \"%1\"")
+                    .arg(parser.positionalArguments().constFirst());
+    else if (readValues(parser, options, &error))
+        return Run;
+    if (error.isEmpty())
+        return Help;
+    *text = error + QLatin1Char('\n') + usageLine(parser);
+    return Refuse;
 }

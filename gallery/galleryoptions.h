@@ -5,19 +5,25 @@
 #include <QString>
 #include <QStringList>
 
-// The gallery's command line, every value checked before a window is built.
+// The gallery's command line, every value checked before a window is built (and before a
+// display is opened, so that --help works without one).
 struct GalleryOptions
 {
+    // What the command line asks for.
+    enum Request {
+        Run,
+        Help, // print text on standard output and exit 0: the help or the version
+        Refuse, // print text on standard error and exit 2: what is wrong and the usage line
+    };
+
     QString language; // "zh", "en", or empty for the system's
     QString style = QStringLiteral("light");
     QString configPath; // empty: the stand-in's default file
-    double scale = 0; // 0: the display's, snapped by getScaleFactor()
+    double scale = 0; // 0: the display's, snapped to a scale the gallery has images for
     QString open; // a dialog to open at start: "message", "notice" or "shortcuts"
     QString screenshotsDir; // a folder that exists and takes files
 
-    // --help and unknown options end the program the way QCommandLineParser does. A bad
-    // value returns false with a one-line reason in error.
-    static bool parse(const QStringList &arguments, GalleryOptions *options, QString *error);
+    static Request parse(const QStringList &arguments, GalleryOptions *options, QString *text);
 };
 
 #endif

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -19,6 +20,15 @@ namespace {
 int scaled(int base)
 {
     return static_cast<int>(base * gScale);
+}
+
+// A row of controls with room between them.
+QHBoxLayout *controlRow()
+{
+    auto *row = new QHBoxLayout;
+    row->setContentsMargins(scaled(6), scaled(6), scaled(6), scaled(6));
+    row->setSpacing(scaled(12));
+    return row;
 }
 
 QGroupBox *section(const QString &title, QLayout *layout)
@@ -52,17 +62,31 @@ void showLine(QLabel *status, const QString &text)
         printLine(text);
 }
 
-// A hover control in row that tells status when the pointer enters or leaves it.
+// A hover control in row that tells status when the pointer enters or leaves it. The controls
+// keep no hover state, and a combo box reports a leave whenever it is hidden (minimised, put
+// on top, closed): only a change from the last report is shown.
 template<typename Control>
 Control *hoverControl(QHBoxLayout *row, QLabel *status)
 {
     auto *control = new Control(nullptr);
     row->addWidget(control);
     const QString name = QLatin1String(control->metaObject()->className());
-    QObject::connect(control, &Control::sigMouseHoverEnterChanged, status, [=](bool entered) {
-        showLine(status, name + (entered ? QLatin1String(" entered") : QLatin1String(" left")));
-    });
+    QObject::connect(
+        control, &Control::sigMouseHoverEnterChanged, status,
+        [=, inside = false](bool entered) mutable {
+            if (entered == inside)
+                return;
+            inside = entered;
+            showLine(status, name + (entered ? QLatin1String(" entered") : QLatin1String(" left")));
+        });
     return control;
+}
+
+// The message text is centred and the lines added beside an icon are not: all left-aligned.
+void alignTextsLeft(TarnMsgBox *box)
+{
+    for (QLabel *label : box->findChildren<QLabel *>(QStringLiteral("TarnLabelText_Regular_12")))
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 QString caption(const QWidget *widget)
@@ -106,7 +130,7 @@ void printControls(QWindow *focused)
 } // namespace
 
 GalleryWindow::GalleryWindow(TarnInterface *facade)
-    : TarnBaseDialog(nullptr, QStringLiteral("TarnUILib gallery"), 1)
+    : TarnBaseDialog(nullptr, tr("TarnUILib gallery"), 1)
     , m_facade(facade)
 {
     setFrameIcon(adjusteResourcePath(QStringLiteral(":/logo.png")), 4);
@@ -118,12 +142,13 @@ GalleryWindow::GalleryWindow(TarnInterface *facade)
     m_maximizeButton->setText(QStringLiteral("□"));
     m_restoreButton->setText(QStringLiteral("❐"));
     m_closeButton->setText(QStringLiteral("✕"));
-    setMinimumSize(scaled(560), scaled(480));
+    setMinimumSize(scaled(560), scaled(360));
 
     m_status = new QLabel(tr("Move the pointer over the controls."));
     m_status->setObjectName(QStringLiteral("TarnLabelText_Regular_12"));
     auto *layout = new QVBoxLayout(m_contentWidget);
-    layout->setContentsMargins(16, 16, 16, 16);
+    layout->setContentsMargins(scaled(16), scaled(8), scaled(16), scaled(12));
+    layout->setSpacing(scaled(10));
     layout->addWidget(buildHoverControls());
     layout->addWidget(buildViews());
     layout->addWidget(buildAddressEditor());
@@ -135,6 +160,10 @@ GalleryWindow::GalleryWindow(TarnInterface *facade)
         ShortCutsManager::_instance = new ShortCutsManager;
     connect(ShortCutsManager::_instance, &ShortCutsManager::shortCutsApplied, this,
             &GalleryWindow::applyShortcuts);
+    connect(ShortCutsManager::_instance, &ShortCutsManager::storageFailed, this,
+            &GalleryWindow::noteStorageFailure);
+    // The manager read the file before anyone listened: read again so that a fault shows.
+    ShortCutsManager::_instance->loadShortCutsKey();
     applyShortcuts();
 
     if (scripted())
@@ -143,7 +172,7 @@ GalleryWindow::GalleryWindow(TarnInterface *facade)
 
 QWidget *GalleryWindow::buildHoverControls()
 {
-    auto *row = new QHBoxLayout;
+    auto *row = controlRow();
     hoverControl<TarnComboBox>(row, m_status)
         ->addItems({ tr("Pixel 7"), tr("Tablet"), tr("Phone") });
     hoverControl<TarnLineEdit>(row, m_status)->setPlaceholderText(tr("Name"));
@@ -155,7 +184,7 @@ QWidget *GalleryWindow::buildHoverControls()
 
 QWidget *GalleryWindow::buildViews()
 {
-    auto *row = new QHBoxLayout;
+    auto *row = controlRow();
     auto *list = new AutoHideScrollListWidget(nullptr);
     for (int i = 1; i <= 40; ++i)
         list->addItem(tr("Instance %1").arg(i));
@@ -175,7 +204,7 @@ QWidget *GalleryWindow::buildViews()
 
 QWidget *GalleryWindow::buildAddressEditor()
 {
-    auto *row = new QHBoxLayout;
+    auto *row = controlRow();
     auto *address = new TarnIpAddrEdit(nullptr);
     address->setText(QStringLiteral("192.168.1.20"));
     auto *check = new QPushButton(tr("Check"));
@@ -190,7 +219,7 @@ QWidget *GalleryWindow::buildAddressEditor()
 
 QWidget *GalleryWindow::buildActions()
 {
-    auto *row = new QHBoxLayout;
+    auto *row = controlRow();
     auto *message = new QPushButton(tr("Message box…"));
     auto *shortcuts = new QPushButton(tr("Shortcut settings…"));
     auto *notice = new QPushButton(tr("Notice…"));
@@ -217,6 +246,7 @@ std::unique_ptr<TarnMsgBox> GalleryWindow::createMessageBox()
     box->addCheckbox(tr("Keep the disk image"), true);
     box->addButton(tr("Delete"), true);
     box->addButton(tr("Cancel"), false);
+    alignTextsLeft(box.get());
     return box;
 }
 
@@ -250,6 +280,7 @@ std::unique_ptr<TarnMsgBox> GalleryWindow::createNotice()
     box->addBtnStretch(1);
     box->addButton(tr("Later"), false);
     box->addButton(tr("Install"), true);
+    alignTextsLeft(box.get());
     return box;
 }
 
@@ -309,4 +340,31 @@ void GalleryWindow::applyShortcuts()
 void GalleryWindow::report(const QString &text)
 {
     showLine(m_status, text);
+}
+
+// Each fault arrives as it happens (opening the shortcut page may try to write eleven
+// times); the user sees them once, together, when the event loop is back.
+void GalleryWindow::noteStorageFailure(const QString &reason)
+{
+    report(tr("Settings file: %1").arg(reason));
+    if (m_storageFailures.isEmpty())
+        QTimer::singleShot(0, this, &GalleryWindow::showStorageFailures);
+    if (!m_storageFailures.contains(reason))
+        m_storageFailures.append(reason);
+}
+
+void GalleryWindow::showStorageFailures()
+{
+    QWidget *over = QApplication::activeModalWidget();
+    TarnMsgBox box(adjusteResourcePath(QStringLiteral(":/logo.png")), tr("Tarn"),
+                   tr("The settings file could not be read or written:"), over ? over : this);
+    box.setMessageIcon(adjusteResourcePath(QStringLiteral(":/warning.png")));
+    for (const QString &reason : qAsConst(m_storageFailures))
+        box.addLabel(reason, false);
+    m_storageFailures.clear();
+    box.addSecondaryTextSpacing(scaled(6));
+    box.addLabel(tr("Shortcuts you saved work until the gallery ends, but are not kept."), false);
+    box.addButton(tr("OK"), true);
+    alignTextsLeft(&box);
+    box.exec();
 }

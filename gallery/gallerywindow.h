@@ -37,11 +37,14 @@ private:
     QWidget *buildActions();
     void applyShortcuts();
     void report(const QString &text);
+    void noteStorageFailure(const QString &reason);
+    void showStorageFailures();
 
     TarnInterface *m_facade;
     QLabel *m_status = nullptr;
     QCheckBox *m_onTop = nullptr;
     QList<QShortcut *> m_shortcuts;
+    QStringList m_storageFailures; // not shown yet
 };
 
 #endif

@@ -3,13 +3,20 @@
 // sheets. See --help. With --screenshots it pictures every window and exits; on the offscreen
 // platform without it, it shows the main window and exits at once.
 #include "galleryoptions.h"
+#include "gallerystyle.h"
 #include "gallerywindow.h"
 #include "screenshots.h"
+#include "tarnlibtesting.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
+#include <QTranslator>
+#include <cmath>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -37,27 +44,37 @@ QStringList argumentList(int argc, char *argv[])
     return arguments;
 }
 
-void applyStyle(QApplication *app, const QString &style)
+// The gallery and the library speak the same language: Chinese on a Chinese system, English
+// on any other, C and POSIX included.
+QString systemLanguage()
 {
-    QFile file(QStringLiteral(":/styles/tarn-%1.qss").arg(style));
-    if (file.open(QIODevice::ReadOnly))
-        app->setStyleSheet(QString::fromUtf8(file.readAll()));
-    if (style == QLatin1String("dark")) {
-        // Links in rich-text labels take the palette's colour, which no style sheet reaches.
-        QPalette palette = QApplication::palette();
-        palette.setColor(QPalette::Link, QColor(0x4c, 0xd7, 0xb0));
-        QApplication::setPalette(palette);
-    }
+    return QLocale::system().language() == QLocale::Chinese ? QStringLiteral("zh")
+                                                            : QStringLiteral("en");
 }
 
-// Chinese is the library's source language and needs no translator.
-bool installTranslation(const QString &language)
+// The library's texts are Chinese and the gallery's English at the source: each of the two
+// needs a translator for the other language.
+bool installTranslations(const QString &language)
 {
-    if (language.isEmpty())
-        loadTarnUILibTranslation(QLocale());
-    else if (language == QLatin1String("en"))
+    if (language == QLatin1String("en"))
         return loadTarnUILibTranslation(QLocale(QLocale::English));
+    auto *gallery = new QTranslator(qApp);
+    if (!gallery->load(QStringLiteral(":/gallery/translations/tarn-gallery_zh.qm")))
+        return false;
+    QCoreApplication::installTranslator(gallery);
     return true;
+}
+
+// getScaleFactor() takes any display above 96 dpi to 1.25, the 100 dpi of many screens
+// included; the gallery takes the nearest scale it has images for.
+double defaultScale()
+{
+    double nearest = 1;
+    for (double scale : { 1.25, 1.5 }) {
+        if (std::abs(winDpiScale() - scale) < std::abs(winDpiScale() - nearest))
+            nearest = scale;
+    }
+    return nearest;
 }
 
 int fail(const QString &message, int code)
@@ -76,17 +93,21 @@ void openAtStart(GalleryWindow *window, const QString &dialog)
         window->showShortcutSettings();
 }
 
+int writePictures(GalleryWindow *window, const QString &folder)
+{
+    QString error;
+    const QStringList written = writeScreenshots(window, folder, &error);
+    QTextStream out(stdout);
+    for (const QString &file : written)
+        out << file << '\n';
+    return error.isEmpty() ? 0 : fail(error, 1);
+}
+
 int run(GalleryWindow *window, const GalleryOptions &options)
 {
     window->center(nullptr);
-    if (!options.screenshotsDir.isEmpty()) {
-        QString error;
-        const QStringList written = writeScreenshots(window, options.screenshotsDir, &error);
-        QTextStream out(stdout);
-        for (const QString &file : written)
-            out << file << '\n';
-        return error.isEmpty() ? 0 : fail(error, 1);
-    }
+    if (!options.screenshotsDir.isEmpty())
+        return writePictures(window, options.screenshotsDir);
     QTimer::singleShot(0, window, [&] {
         if (QGuiApplication::platformName() == QLatin1String("offscreen"))
             QCoreApplication::quit();
@@ -95,26 +116,54 @@ int run(GalleryWindow *window, const GalleryOptions &options)
     });
     return QApplication::exec();
 }
+
+// Pictures show the settings as they are, read from a copy: loading the shortcut page
+// writes what the file lacks, and pictures leave no file behind.
+void useSettingsCopy(const QTemporaryDir &folder)
+{
+    const QString copy = QDir(folder.path()).filePath(QStringLiteral("tarn.ini"));
+    QFile::copy(TarnLibTesting::configPath(), copy);
+    TarnLibTesting::setConfigPath(copy);
+}
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    const QStringList arguments = argumentList(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("tarn-gallery"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TARN_VERSION));
+    GalleryOptions options;
+    QString text;
+    GalleryOptions::Request request;
+    {
+        // The command line is read before a display is opened; the parser's texts need an
+        // application object, one without a display.
+        int readerArgumentCount = argc;
+        const QCoreApplication reader(readerArgumentCount, argv);
+        request = GalleryOptions::parse(argumentList(argc, argv), &options, &text);
+    }
+    switch (request) {
+    case GalleryOptions::Help:
+        QTextStream(stdout) << text;
+        return 0;
+    case GalleryOptions::Refuse:
+        return fail(text, 2);
+    case GalleryOptions::Run:
+        break;
+    }
+
     std::vector<char *> qtArguments = withoutStyleOption(argc, argv);
     int qtArgumentCount = int(qtArguments.size()) - 1;
     QApplication app(qtArgumentCount, qtArguments.data());
-    QApplication::setApplicationName(QStringLiteral("tarn-gallery"));
-
-    GalleryOptions options;
-    QString error;
-    if (!GalleryOptions::parse(arguments, &options, &error))
-        return fail(error, 2);
-    if (!installTranslation(options.language))
-        return fail(QStringLiteral("the library has no English translation built in"), 1);
+    const QString language = options.language.isEmpty() ? systemLanguage() : options.language;
+    if (!installTranslations(language))
+        return fail(QStringLiteral("no translation built in for \"%1\"").arg(language), 1);
     if (!options.configPath.isEmpty())
-        setTarnConfigPath(options.configPath);
-    gScale = options.scale > 0 ? options.scale : getScaleFactor();
-    applyStyle(&app, options.style);
+        TarnLibTesting::setConfigPath(options.configPath);
+    std::optional<QTemporaryDir> settingsCopy;
+    if (!options.screenshotsDir.isEmpty())
+        useSettingsCopy(settingsCopy.emplace());
+    gScale = options.scale > 0 ? options.scale : defaultScale();
+    applyGalleryStyle(options.style);
 
     TarnInterface facade;
     TarnInterface::mInstance = &facade;

@@ -2,7 +2,7 @@
 # Cross-compiles the library's Win32 layer with MinGW-w64 as a Windows build of the library
 # compiles it, links it into a test program without Qt and runs that under Wine on a virtual
 # X display. Usage: scripts/wine-test.sh [build folder, default build/wine].
-# Exits 77 (CTest's skip code here) when a tool is missing.
+# Exits 77 (CTest's skip code here; a failure when CI is set) when a tool is missing.
 set -euo pipefail
 src=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$src/build/wine}

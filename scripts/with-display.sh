@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs a command on a private virtual X display (Xvfb, 1920x1080x24) under the openbox window
 # manager, and stops both afterwards. Exits with the command's status, or 77 (CTest's skip
-# code) when Xvfb or openbox is not installed.
+# code; a failure when CI is set) when Xvfb or openbox is not installed.
 #   scripts/with-display.sh <command> [arguments...]
 set -euo pipefail
 [ $# -gt 0 ] || { echo "usage: $0 <command> [arguments...]" >&2; exit 2; }

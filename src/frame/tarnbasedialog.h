@@ -71,6 +71,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    // Centres the dialog over its parent's window when it is shown without having been moved.
+    void showEvent(QShowEvent *event) override;
 
     QLabel *m_iconLabel = nullptr;
     QLabel *m_titleLabel = nullptr;

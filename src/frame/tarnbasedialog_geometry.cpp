@@ -10,6 +10,7 @@
 #include <QBoxLayout>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QShowEvent>
 #include <QToolButton>
 
 namespace {
@@ -58,12 +59,27 @@ Sides sidesOf(int code)
              code == Bottom || code == BottomLeft || code == BottomRight };
 }
 
-// Where a window of the given size goes when centred on centre: there if it fits into
-// available (edges included), else at available's top-left corner.
-QPoint centredTopLeft(const QPoint &centre, const QSize &size, const QRect &available)
+// Where a window goes when centred over reference (a window), or on the screen without one.
+// Frameless, a window's geometry is the area it covers on the screen.
+struct Placement
 {
-    const QPoint topLeft(centre.x() - size.width() / 2, centre.y() - size.height() / 2);
-    return available.contains(QRect(topLeft, size)) ? topLeft : available.topLeft();
+    QPoint centre;
+    QRect available;
+
+    // The top-left corner for a window of the given size: centred if it fits into the
+    // available area (edges included), else at that area's top-left corner.
+    QPoint topLeftFor(const QSize &size) const
+    {
+        const QPoint topLeft(centre.x() - size.width() / 2, centre.y() - size.height() / 2);
+        return available.contains(QRect(topLeft, size)) ? topLeft : available.topLeft();
+    }
+};
+
+Placement placementOver(const QWidget *reference)
+{
+    const QPoint point = reference ? reference->geometry().center() : QPoint(1, 1);
+    const QRect available = TarnUI::screenAt(point)->availableGeometry();
+    return { reference ? point : available.center(), available };
 }
 
 const QDialog *referenceDialog(const QWidget *widget)
@@ -276,12 +292,24 @@ void TarnBaseDialog::setShowNormal()
 
 void TarnBaseDialog::center(QWidget *widget)
 {
-    const QDialog *reference = referenceDialog(widget);
-    const QPoint point = reference ? reference->geometry().center() : QPoint(1, 1);
-    const QRect available = TarnUI::screenAt(point)->availableGeometry();
-    const QPoint centre = reference ? point : available.center();
+    const Placement placement = placementOver(referenceDialog(widget));
     showNormal();
     setFocus(Qt::OtherFocusReason);
-    // Frameless, the window's geometry is the area it covers on the screen.
-    move(centredTopLeft(centre, size(), available));
+    move(placement.topLeftFor(size()));
+}
+
+// QDialog::showEvent() places a dialog that nobody moved by its parent's centre less a
+// window frame it guesses (10 x 40 when no visible window has one), which puts a frameless
+// dialog off-centre. A dialog with a parent is placed again without that frame, and, as
+// QDialog does, the place is not kept as one the host chose, so the next show centres it
+// afresh. One without a parent keeps Qt's place on the screen: center() is its host's call.
+void TarnBaseDialog::showEvent(QShowEvent *event)
+{
+    const bool placedByHost = event->spontaneous() || testAttribute(Qt::WA_Moved)
+        || (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
+    QDialog::showEvent(event);
+    if (placedByHost || !parentWidget())
+        return;
+    move(placementOver(parentWidget()->window()).topLeftFor(size()));
+    setAttribute(Qt::WA_Moved, false);
 }

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
+#include "tarnlibtesting.h"
 #include <TarnUILib/TarnUILib.h>
 
 #include <QtTest>
@@ -142,7 +143,7 @@ public Q_SLOTS:
 private Q_SLOTS:
     void initTestCase()
     {
-        setTarnConfigPath(m_dir.filePath(QStringLiteral("tarn.ini")));
+        TarnLibTesting::setConfigPath(m_dir.filePath(QStringLiteral("tarn.ini")));
         QVERIFY(loadTarnUILibTranslation(QLocale(QStringLiteral("en"))));
         QDesktopServices::setUrlHandler(QStringLiteral("tarn"), this, "openLink");
     }

@@ -2,6 +2,7 @@
 #include "tarnbasedialog.h"
 #include "tarninterface.h"
 #include "tarnlib.h"
+#include "tarnlibtesting.h"
 #include "tarntitlewidget.h"
 
 #include <QtTest>
@@ -75,8 +76,9 @@ private slots:
                      name.startsWith('-'));
         dialog.setTitle("named");
         QCOMPARE(dialog.windowTitle(), "named");
-        QImage(64, 64, QImage::Format_RGB32).save(QDir::temp().filePath("tarn-64.png"));
-        dialog.setFrameIcon(QDir::temp().filePath("tarn-64.png"), 4);
+        const QTemporaryDir dir; // the display run of this test may run at the same time
+        QVERIFY(QImage(64, 64, QImage::Format_RGB32).save(dir.filePath("64.png")));
+        dialog.setFrameIcon(dir.filePath("64.png"), 4);
         QCOMPARE(dialog.m_iconLabel->pixmap(Qt::ReturnByValue).size(), QSize(30, 30));
         QCOMPARE(dialog.m_iconLabel->width(), 34);
         dialog.setFrameIcon("no such image", 4);
@@ -105,7 +107,7 @@ private slots:
         dialog.show();
         for (const bool on : { true, false }) {
             dialog.setStaysOnTop(on);
-            QCOMPARE(facade.vmStayOnTop(), on);
+            QCOMPARE(TarnLibTesting::vmStayOnTop(), on);
             QCOMPARE(dialog.isStaysOnTop(), on);
             QTRY_COMPARE(dialog.geometry(), QRect(100, 100, 400, 300));
         }
@@ -133,6 +135,8 @@ private slots:
             { { 200, 2 }, { 100, 20 }, { 100, 100, 400, 300 }, "begin", LostRelease });
         row("last band row and column, leaving the window",
             { { 398, 3 }, { 402, -7 }, { 100, 89, 400, 311 }, "begin drag(12,4,-10) focus" });
+        row("content of a fixed size dialog: no move",
+            { { 200, 150 }, { 230, 170 }, { 100, 100, 400, 300 }, "", Fixed });
         row("band of a fixed size dialog: move",
             { { 200, 3 }, { 230, 23 }, { 130, 120, 400, 300 }, "focus", Fixed });
         row("maximised, by the title", { { 200, 15 }, { 230, 35 }, {}, "focus", Maximised });
@@ -187,6 +191,12 @@ private slots:
                      && title->cursor().shape() == Qt::SizeVerCursor,
                  c.title.contains("drag"));
         QCOMPARE(dialog.m_restoreButton->isVisible(), dialog.isMaximized());
+        if (dialog.isMaximized()) { // restoring shows the maximise button, hidden at the start
+            auto *maximise = dialog.findChild<QWidget *>("maximize-button");
+            QVERIFY(!maximise->isVisible());
+            dialog.slotShowMaxRestore();
+            QVERIFY(maximise->isVisible() && !dialog.m_restoreButton->isVisible());
+        }
     }
 
     void centreOverWidgetsDialogOrScreenTopLeftWhenTooWide()
@@ -195,7 +205,8 @@ private slots:
         owner.setGeometry(100, 50, 300, 200);
         QWidget inside(&owner);
         const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
-        TarnBaseDialog dialog(nullptr, QString(), 1);
+        TarnBaseDialog dialog(nullptr, "centred", 1);
+        QCOMPARE(dialog.windowTitle(), "centred");
         dialog.resize(200, 100);
         dialog.center(&inside);
         QTRY_COMPARE(dialog.geometry(), QRect(149, 99, 200, 100));

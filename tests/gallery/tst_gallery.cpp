@@ -9,11 +9,13 @@ class tst_Gallery : public QObject
 
     QTemporaryDir m_dir;
     QString m_out, m_err;
+    QHash<QString, QImage> m_pictures; // "<row>/<file>" of the rows run so far
 
     // The exit code, or -1 if the program crashed or hung.
-    int runGallery(const QStringList &arguments)
+    int runGallery(const QStringList &arguments, const QProcessEnvironment &environment)
     {
         QProcess gallery;
+        gallery.setProcessEnvironment(environment);
         // Text mode: the gallery ends its lines with CR LF on Windows.
         gallery.start(QStringLiteral(TARN_GALLERY), arguments,
                       QIODevice::ReadWrite | QIODevice::Text);
@@ -24,35 +26,91 @@ class tst_Gallery : public QObject
         return exited ? gallery.exitCode() : -1;
     }
 
+    // Offscreen, as scripts/gallery.sh and scripts/screenshots.sh take pictures: a window
+    // manager would place and size windows by its own timing.
+    static QProcessEnvironment offscreenWithLocale(const QString &locale)
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        environment.insert("LC_ALL", locale);
+        return environment;
+    }
+
 private slots:
-    void everyWindowIsPicturedAtItsScale_data()
+    // Rows compare with the pictures of rows before them: the same pictures for the same
+    // language, chosen by --lang or by the locale (English for C and for a locale without a
+    // translation); every picture different in the other language; at another scale, each
+    // picture that much larger.
+    void everyWindowIsPicturedAtItsScaleInOneLanguage_data()
     {
         QTest::addColumn<QString>("options");
-        QTest::addColumn<int>("titleBarHeight");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("sameAs");
+        QTest::addColumn<QString>("otherThan");
+        QTest::addColumn<double>("scale");
         QTest::addColumn<QRgb>("background");
-        QTest::newRow("1.5-light-zh")
-            << "--scale 1.5 --style light --lang zh" << 45 << qRgb(255, 255, 255);
-        // 30 × 1.25 = 37.5, truncated.
-        QTest::newRow("1.25-dark-en")
-            << "--scale 1.25 --style dark --lang en" << 37 << qRgb(30, 35, 38);
+        const QRgb light = qRgb(255, 255, 255), dark = qRgb(30, 35, 38);
+        const struct
+        {
+            const char *tag, *options, *locale, *sameAs, *otherThan;
+            double scale;
+            QRgb background;
+        } rows[] = {
+            { "en", "--lang en", "zh_CN.UTF-8", "", "", 1, light },
+            { "C locale", "", "C", "en", "", 1, light },
+            { "locale without translation", "", "de_DE.UTF-8", "en", "", 1, light },
+            { "zh", "--lang zh", "C", "", "en", 1, light },
+            // A Chinese locale picks other glyphs for Chinese text: not the same pictures.
+            { "zh_CN locale", "", "zh_CN.UTF-8", "", "en", 1, light },
+            { "1.5", "--lang en", "C", "", "", 1.5, light },
+            { "1.25 dark", "--lang en --style dark", "C", "", "", 1.25, dark },
+        };
+        for (const auto &row : rows) {
+            QTest::newRow(row.tag)
+                << QString(row.options) << QString(row.locale) << QString(row.sameAs)
+                << QString(row.otherThan) << row.scale << row.background;
+        }
     }
-    void everyWindowIsPicturedAtItsScale()
+    void everyWindowIsPicturedAtItsScaleInOneLanguage()
     {
         QFETCH(QString, options);
-        QFETCH(int, titleBarHeight);
+        QFETCH(QString, locale);
+        QFETCH(QString, sameAs);
+        QFETCH(QString, otherThan);
+        QFETCH(double, scale);
         QFETCH(QRgb, background);
-        const QDir folder(m_dir.filePath(QString::fromLatin1(QTest::currentDataTag())));
-        options += " --screenshots " + folder.path() + " --config " + m_dir.filePath("tarn.ini");
-        QVERIFY2(runGallery(options.split(' ')) == 0, qPrintable(m_err));
+        const QString row = QString::fromLatin1(QTest::currentDataTag());
+        const QDir folder(m_dir.filePath(row));
+        // Pictures leave no settings file, nor the folders to it.
+        const QString config = m_dir.filePath(row + "-settings/tarn.ini");
+        const QStringList arguments = options.split(' ', Qt::SkipEmptyParts)
+            + QStringList { "--scale",       QString::number(scale),
+                            "--screenshots", folder.path(),
+                            "--config",      config };
+        QVERIFY2(runGallery(arguments, offscreenWithLocale(locale)) == 0, qPrintable(m_err));
+        QVERIFY(!QFileInfo::exists(QFileInfo(config).path()));
         const QStringList written = folder.entryList({ QStringLiteral("*.png") }, QDir::Files);
         QCOMPARE(written.size(), 5);
         for (const QString &name : written) {
             const QString file = folder.filePath(name);
             QVERIFY2(m_out.split('\n').contains(file), qPrintable(file));
             const QImage image(file);
-            QVERIFY2(image.width() >= 300 && image.width() <= 2000 && image.height() >= 200
-                         && image.height() <= 2000,
-                     qPrintable(file));
+            m_pictures.insert(row + '/' + name, image);
+            // Putting the window on top runs the event loop, and the spinner turns.
+            if (!sameAs.isEmpty() && name != "main-on-top.png")
+                QVERIFY2(image == m_pictures.value(sameAs + '/' + name), qPrintable(file));
+            if (!otherThan.isEmpty())
+                QVERIFY2(image != m_pictures.value(otherThan + '/' + name), qPrintable(file));
+            // Text, images and spacing follow the scale: the picture grows with it.
+            const QSizeF ratio = QSizeF(image.size()) / scale;
+            const QSize atOne = m_pictures.value("en/" + name).size();
+            QVERIFY2(scale == 1.0
+                         || (qAbs(ratio.width() / atOne.width() - 1) < 0.1
+                             && qAbs(ratio.height() / atOne.height() - 1) < 0.1),
+                     qPrintable(QString("%1: %2x%3 at scale 1")
+                                    .arg(file)
+                                    .arg(atOne.width())
+                                    .arg(atOne.height())));
             // A framed dialog: border ring outside, title bar rows inside, then the style's
             // background (the sheet asked for, not a QApplication --style).
             QCOMPARE(image.pixel(0, 0), qRgb(0, 16, 13));
@@ -60,35 +118,60 @@ private slots:
             int y = 1;
             while (y < image.height() && image.pixel(x, y) == image.pixel(x, 1))
                 ++y;
-            QCOMPARE(y - 1, titleBarHeight);
-            QCOMPARE(image.pixel(x, titleBarHeight + 2), background);
+            QCOMPARE(y - 1, int(30 * scale));
+            QCOMPARE(image.pixel(x, int(30 * scale) + 2), background);
         }
     }
 
-    void badOptionValueIsRefused_data()
+    // The command line is read before a display is opened: without one, --help and --version
+    // answer and a bad command line is refused, with its usage line, by exit code 2.
+    void commandLineAnsweredWithoutDisplay_data()
     {
         QTest::addColumn<QString>("options");
+        QTest::addColumn<int>("code");
         QTest::addColumn<QString>("message");
-        const QString scale = R"(--scale takes a number above 0 and up to 4, not "%1")";
-        const QString style = R"(--style takes light or dark, not "nope")";
         const QString file = m_dir.filePath("a-file");
         QFile(file).open(QIODevice::WriteOnly);
-        QTest::newRow("unknown language") << "--lang xx"
-                                          << R"(--lang takes zh or en, not "xx")";
-        QTest::newRow("zero scale") << "--scale 0" << scale.arg("0");
-        QTest::newRow("scale not a number") << "--scale 1,5" << scale.arg("1,5");
-        QTest::newRow("unknown style") << "--style nope" << style;
+        const QString scale = R"(--scale takes 1, 1.25 or 1.5, not "%1")";
+        QTest::newRow("help") << "--help" << 0 << "Usage: ";
+        QTest::newRow("version") << "--version" << 0 << "tarn-gallery 1.";
+        QTest::newRow("unknown option") << "--nope" << 2 << "Unknown option 'nope'.";
+        QTest::newRow("extra argument")
+            << "--lang en extra" << 2 << R"(unexpected argument "extra")";
+        QTest::newRow("unknown language")
+            << "--lang xx" << 2 << R"(--lang takes zh or en, not "xx")";
+        QTest::newRow("scale without images") << "--scale 2" << 2 << scale.arg("2");
+        QTest::newRow("scale not a number") << "--scale 1,5" << 2 << scale.arg("1,5");
+        QTest::newRow("unknown style")
+            << "--style nope" << 2 << R"(--style takes light or dark, not "nope")";
+        QTest::newRow("settings file a folder")
+            << "--config " + m_dir.path() << 2
+            << QString(R"(--config: "%1" is a folder, not a settings file)").arg(m_dir.path());
+        QTest::newRow("settings file where none can be made")
+            << "--config /proc/tarn/tarn.ini" << 2
+            << R"(--config: "/proc/tarn/tarn.ini" cannot be written)";
         QTest::newRow("screenshots into a file")
-            << "--screenshots " + file
+            << "--screenshots " + file << 2
             << QString(R"(--screenshots: "%1" is not a folder that can be written to)").arg(file);
     }
-    void badOptionValueIsRefused()
+    void commandLineAnsweredWithoutDisplay()
     {
         QFETCH(QString, options);
+        QFETCH(int, code);
         QFETCH(QString, message);
-        QVERIFY(runGallery(options.split(' ')) > 0);
-        QVERIFY2(m_err.contains("tarn-gallery: " + message + '\n'), qPrintable(m_err));
-        QCOMPARE(m_out, QString());
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", "xcb");
+        environment.remove("DISPLAY");
+        QCOMPARE(runGallery(options.split(' '), environment), code);
+        if (code == 0) {
+            QVERIFY2(m_out.startsWith(message), qPrintable(m_out));
+            QCOMPARE(m_err, QString());
+        } else {
+            QVERIFY2(m_err.startsWith("tarn-gallery: " + message
+                                      + "\nUsage: " TARN_GALLERY " [options]"),
+                     qPrintable(m_err));
+            QCOMPARE(m_out, QString());
+        }
     }
 };
 

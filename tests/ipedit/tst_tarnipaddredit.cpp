@@ -51,6 +51,23 @@ private slots:
         QCOMPARE(QPoint(validator->bottom(), validator->top()), QPoint(0, 255));
     }
 
+    // The four parts left to right with a dot between neighbours, Tab going from each to the
+    // next; no part before the first or after the fourth.
+    void partsAndDotsLeftToRightInTabOrder()
+    {
+        TarnIpAddrEdit edit;
+        edit.show();
+        const QList<QLabel *> dots = edit.findChildren<QLabel *>();
+        QCOMPARE(dots.size(), 3);
+        for (int i = 0; i < 3; ++i) {
+            QWidget *left = edit.getPartEdit(i), *right = edit.getPartEdit(i + 1);
+            QVERIFY(left->geometry().right() < dots[i]->x());
+            QVERIFY(dots[i]->geometry().right() < right->x());
+            QCOMPARE(left->nextInFocusChain(), right);
+        }
+        QVERIFY(!edit.getPartEdit(-1) && !edit.getPartEdit(4));
+    }
+
     void setTextAcceptsOnlyCompleteAddresses_data()
     {
         QTest::addColumn<QString>("input");

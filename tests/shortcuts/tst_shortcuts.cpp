@@ -4,6 +4,7 @@
 #include "shortcuts.h"
 #include "tarninterface.h"
 #include "tarnlib.h"
+#include "tarnlibtesting.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -11,21 +12,23 @@
 namespace {
 using Manager = ShortCutsManager;
 
-// The page's child of type T whose property name holds value: an edit by its "ShortCutIndex",
-// a button by its "text".
+// The page's child of type T whose property name holds value, or null: an edit by its
+// "ShortCutIndex", a button by its "text".
 template<typename T>
 T *child(QObject &page, const char *name, const QVariant &value)
 {
     const QList<T *> all = page.findChildren<T *>();
-    return *std::find_if(all.begin(), all.end(), [&](T *c) { return c->property(name) == value; });
+    const auto found =
+        std::find_if(all.begin(), all.end(), [&](T *c) { return c->property(name) == value; });
+    return found == all.end() ? nullptr : *found;
 }
 
 // The manager's calls since the last look, updateConfig, saveConfig and checkConflicts
 // shortened to update, save and check.
 QString callLog()
 {
-    QString all = Manager::_instance->calls().join(';');
-    Manager::_instance->clearCalls();
+    QString all = TarnLibTesting::calls(Manager::_instance).join(';');
+    TarnLibTesting::clearCalls(Manager::_instance);
     return all.replace("Config(", "(").replace("checkConflicts(", "check(");
 }
 
@@ -47,10 +50,14 @@ void closeNextNotice(QObject *context, QString &seen)
 }
 
 // Key script: "CA+P" presses P with Ctrl+Alt held, "-" releases; S Shift, R repeat; @L clicks,
-// @O takes the focus away.
+// @O takes the focus away, @T types "x" through the input method, @M asks for a context menu,
+// @B names the field "bosskey", @D turns Back (Esc) off.
 void run(ShortCutEdit *edit, const QString &script)
 {
     QFocusEvent out(QEvent::FocusOut, Qt::MouseFocusReason);
+    QInputMethodEvent typed;
+    typed.setCommitString("x");
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(5, 5));
     for (const QString &step : script.split(' ')) {
         const int at = step.indexOf(QRegularExpression("[-+@]"));
         const QString held = step.left(at);
@@ -62,6 +69,15 @@ void run(ShortCutEdit *edit, const QString &script)
             QApplication::sendEvent(edit, &out);
         else if (step == "@L")
             QTest::mouseClick(edit, Qt::LeftButton);
+        else if (step == "@T")
+            QApplication::sendEvent(edit, &typed);
+        else if (step == "@M")
+            QApplication::sendEvent(edit, &menu);
+        else if (step == "@B")
+            edit->setObjectName("bosskey");
+        else if (step == "@D")
+            (Manager::_instance ? Manager::_instance : Manager::_instance = new Manager)
+                ->updateConfig(Manager::Back, false, "Esc");
         else
             QTest::simulateEvent(edit, step[at] == '+', key, Qt::KeyboardModifiers(modifiers),
                                  QString(), held.contains('R'));
@@ -79,8 +95,8 @@ class TestShortCuts : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        setTarnConfigPath(m_dir.filePath(QStringLiteral("tarn.ini")));
-        Manager::setCallLogEnabled(true);
+        TarnLibTesting::setConfigPath(m_dir.filePath(QStringLiteral("tarn.ini")));
+        TarnLibTesting::setCallLogEnabled(true);
     }
 
     void init() { QFile::remove(m_dir.filePath(QStringLiteral("tarn.ini"))); }
@@ -127,6 +143,12 @@ private Q_SLOTS:
         row("releases keep a combination", "+Control C+Q C-Q -Control", "Ctrl + Q", accepted);
         row("esc refused after capture", "+F7 +Escape", "F7", "check(%1);update(7,%1);check(Esc)");
         row("a click only selects", "@L", "Ctrl + Alt + P", "");
+        row("typing and a context menu change nothing", "@L @T @M", "Ctrl + Alt + P", "");
+        row("boss key: a bare key gets Alt", "@B +F6", "Alt + F6", accepted);
+        row("boss key: bare space gets Ctrl and Alt", "@B +Space", "Ctrl + Alt + Space", accepted);
+        row("boss key: space with a modifier kept", "@B S+Space", "Shift + Space", accepted);
+        row("a turned off action still holds its key", "@D +Escape", "Ctrl + Alt + P",
+            "update(8,false,Esc);check(Esc)");
     }
 
     void capture()
@@ -142,25 +164,14 @@ private Q_SLOTS:
         QString notice;
         closeNextNotice(edit, notice);
         run(edit, steps);
+        QWidget *menu = QApplication::activePopupWidget();
+        delete menu;
+        QVERIFY(!menu);
         QCOMPARE(edit->text(), after);
         QCOMPARE(edit->selectedText(), after.endsWith(' ') ? QString() : after);
         QCOMPARE(Manager::_instance ? callLog() : QString(), calls.replace("%1", after));
         QCOMPARE(notice, calls.section(';', -1).startsWith("check") ? "   快捷键冲突   " : "");
         QCOMPARE(finished.count(), 0);
-    }
-
-    // At 1.25 the spacing in a row, the column grid's spacings and the page's spacing follow the
-    // scale, truncated; the restore row's minimum height stays 30.
-    void spacingsScaledRestoreRowNot()
-    {
-        const QScopedValueRollback<double> scale(gScale, 1.25);
-        ShortCuts page(nullptr, &m_iface);
-        auto *main = qobject_cast<QGridLayout *>(page.layout()->itemAt(0)->layout());
-        auto *right = qobject_cast<QGridLayout *>(main->itemAtPosition(0, 1)->layout());
-        QCOMPARE((QList<int> { right->itemAtPosition(0, 0)->layout()->spacing(),
-                               right->horizontalSpacing(), right->verticalSpacing(),
-                               right->rowMinimumHeight(5), page.layout()->spacing() }),
-                 (QList<int> { 7, 25, 37, 30, 18 }));
     }
 
     // Zoom out's entry, on, F2 (none with "nokey") and default F3, with the flags the settings
@@ -186,10 +197,10 @@ private Q_SLOTS:
         const auto unless = [&](const char *flag, const char *text) {
             return stored.contains(flag) ? QString() : QString(text);
         };
-        Manager::_instance->seedEntry(Manager::ZoomOut,
-                                      { unless("noname", "Zoom out"), unless("noconfig", "ZoomOut"),
-                                        "F3", true, unless("nokey", "F2"),
-                                        stored.contains("enabled"), stored.contains(" key") });
+        TarnLibTesting::seedEntry(Manager::_instance, Manager::ZoomOut,
+                                  { unless("noname", "Zoom out"), unless("noconfig", "ZoomOut"),
+                                    "F3", true, unless("nokey", "F2"), stored.contains("enabled"),
+                                    stored.contains(" key") });
         page.compatRestoreConfig(Manager::ZoomOut, false, unless("nokey", "Ctrl+F1"));
         QCOMPARE(callLog(), update.isEmpty() ? update : update + ";save(3)");
     }
@@ -202,16 +213,31 @@ private Q_SLOTS:
     {
         QWidget window;
         ShortCuts page(&window, &m_iface);
-        Manager::_instance->seedEntry(Manager::Screenshot,
-                                      { "Shot", "Shot", "F3", false, "Ctrl+Alt+Q", true, true });
-        Manager::_instance->seedEntry(Manager::Menu, { "", "Menu", "F9", false, "F8", true, true });
+        TarnLibTesting::seedEntry(Manager::_instance, Manager::Screenshot,
+                                  { "Shot", "Shot", "F3", false, "Ctrl+Alt+Q", true, true });
+        TarnLibTesting::seedEntry(Manager::_instance, Manager::Menu,
+                                  { "", "Menu", "F9", false, "F8", true, true });
         window.show();
         page.loadShortCuts();
         ShortCutEdit *shot = child<ShortCutEdit>(page, "ShortCutIndex", Manager::Screenshot);
+        ShortCutEdit *menu = child<ShortCutEdit>(page, "ShortCutIndex", Manager::Menu);
+        QPushButton *restore = child<QPushButton>(page, "text", "恢复默认");
+        QPushButton *save = child<QPushButton>(page, "text", "保存");
+        QVERIFY(shot && menu && restore && save);
+        // No field covers another; Save and Cancel sit on the page, below the fields.
+        page.resize(page.sizeHint());
+        const QList<ShortCutEdit *> edits = page.findChildren<ShortCutEdit *>();
+        for (const ShortCutEdit *a : edits) {
+            for (const ShortCutEdit *b : edits)
+                QVERIFY(a == b || !a->geometry().intersects(b->geometry()));
+        }
+        const QRect bar(save->mapTo(&page, QPoint()), save->size());
+        QVERIFY(page.rect().contains(bar));
+        QVERIFY(bar.top() > shot->mapTo(&page, QPoint(0, shot->height())).y());
         QCOMPARE(shot->text(), "Ctrl + Alt + Q");
-        QCOMPARE(child<ShortCutEdit>(page, "ShortCutIndex", Manager::Menu)->text(), "");
+        QCOMPARE(menu->text(), "");
         callLog();
-        QTest::mouseClick(child<QPushButton>(page, "text", "恢复默认"), Qt::LeftButton);
+        QTest::mouseClick(restore, Qt::LeftButton);
         QCOMPARE(shot->text(), "F3");
         QString notice;
         closeNextNotice(shot, notice);
@@ -221,11 +247,23 @@ private Q_SLOTS:
         bool openWhenApplied = false;
         connect(Manager::_instance, &Manager::shortCutsApplied, this,
                 [&] { openWhenApplied = window.isVisible(); });
-        QTest::mouseClick(child<QPushButton>(page, "text", "保存"), Qt::LeftButton);
-        QCOMPARE(callLog().section(';', -3),
+        QTest::mouseClick(save, Qt::LeftButton);
+        const QString saved = callLog();
+        QCOMPARE(saved.section(';', -3),
                  "update(9,true,Ctrl+Alt+R);saveAllConfigs();updateShortCutKey()");
+        QVERIFY(saved.contains("update(7,true,Ctrl+Alt+Q)")); // Restore ticked its box
         QVERIFY(openWhenApplied);
         QVERIFY(!window.isVisible());
+        // Loaded again, Screenshot's box is off, and Save hands that over.
+        page.loadShortCuts();
+        callLog();
+        QTest::mouseClick(save, Qt::LeftButton);
+        QVERIFY(callLog().contains("update(7,false,Ctrl+Alt+Q)"));
+        // Cancel closes the window and writes nothing.
+        window.show();
+        QTest::mouseClick(child<QPushButton>(page, "text", "取消"), Qt::LeftButton);
+        QVERIFY(!window.isVisible());
+        QCOMPARE(callLog(), "");
     }
 };
 

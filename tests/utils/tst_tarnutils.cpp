@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
+#include "shortcuts.h"
 #include "tarnbasedialog.h"
+#include "tarninterface.h"
+#include "tarnipaddredit.h"
 #include "tarnlib.h"
+#include "tarnlibtesting.h"
+#include "tarnmsgbox.h"
 #include "tarnscale.h"
 #include "tarnscreens_p.h"
 #include "tarntopmost.h"
@@ -16,7 +21,8 @@
 
 using ScreenList = QVector<QRect>;
 
-// The free helpers: scaling, the screen search, window owners, top-most and translation.
+// The free helpers: scaling, the screen search, window owners, top-most and translation; and
+// the object names that hosts' style sheets select on, for every widget of the library.
 class tst_TarnUtils : public QObject
 {
     Q_OBJECT
@@ -47,7 +53,7 @@ private Q_SLOTS:
         QFETCH(QString, helper);
         QFETCH(double, scale);
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        setWinDpiScale(scale);
+        TarnLibTesting::setWinDpiScale(scale);
         gScale = helper == "snap" ? 3.0 : scale;
         QTEST(helper == "snap"       ? QString::number(getScaleFactor())
                   : helper == "font" ? QString::number(getFontFactor())
@@ -73,8 +79,57 @@ private Q_SLOTS:
         QFETCH(ScreenList, screens);
         QFETCH(QPoint, point);
         QTEST(TarnUI::screenIndexAt(screens, point), "expected");
-        QScreen *first = QGuiApplication::screens().first();
-        QCOMPARE(currentScreen(first->geometry().bottomRight() + point), first);
+    }
+
+    // owner: the widget built; count: how many of its children of that class carry the name.
+    void styleSheetHooks_data()
+    {
+        QTest::addColumn<QString>("owner");
+        QTest::addColumn<QString>("className");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("count");
+        const auto row = [](const char *owner, const char *className, const char *name, int n) {
+            QTest::addRow("%s %s", owner, name) << owner << className << name << n;
+        };
+        row("dialog", "TarnTitleWidget", "frame-title-widget", 1);
+        row("dialog", "QWidget", "frame-content-widget", 1);
+        row("dialog", "QLabel", "titleLabel", 1);
+        row("dialog", "QToolButton", "minimize-button", 1);
+        row("dialog", "QToolButton", "maximize-button", 2);
+        row("dialog", "QToolButton", "close-button", 1);
+        row("box", "QLabel", "TarnLabelText_Regular_12", 2);
+        row("box", "QCheckBox", "TarnChkbox", 1);
+        row("box", "QPushButton", "greenColorSmall", 1);
+        row("box", "QPushButton", "TarnSmallBtn", 1);
+        row("address", "QLabel", "TarnLabelText_Regular_12", 3);
+        row("page", "QLabel", "TarnLabelText_Regular_12", 11);
+        row("page", "QCheckBox", "TarnChkbox", 11);
+        row("page", "ShortCutEdit", "bosskey", 1);
+        row("page", "QPushButton", "greenColor", 1);
+        row("page", "QWidget", "TarnButtonsWidget", 1);
+    }
+
+    void styleSheetHooks()
+    {
+        QFETCH(QString, owner);
+        QFETCH(QString, className);
+        QFETCH(QString, name);
+        TarnInterface facade;
+        TarnMsgBox box("T", "M", nullptr);
+        box.addLabel("L", false);
+        box.addCheckbox("C", false);
+        box.addButton("B", false);
+        box.addButton("G", true);
+        TarnIpAddrEdit address;
+        ShortCuts page(nullptr, &facade);
+        TarnBaseDialog dialog(nullptr, QString(), 1);
+        const QMap<QString, QWidget *> owners {
+            { "dialog", &dialog }, { "box", &box }, { "address", &address }, { "page", &page }
+        };
+        const QList<QObject *> named = owners[owner]->findChildren<QObject *>(name);
+        QTEST(int(std::count_if(named.begin(), named.end(),
+                                [&](QObject *o) { return o->inherits(qPrintable(className)); })),
+              "count");
     }
 
     void rootDialogClimbsThroughWindowOwners()
