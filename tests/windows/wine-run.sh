@@ -9,6 +9,8 @@
 # Wine drops every variable whose name starts with QT_ from the environment it hands to Windows
 # programs: those set here (QT_QPA_PLATFORM from CTest, among others) are written into the
 # prefix's user environment instead, which the program's own children inherit too.
+# A program that has not ended after TARN_WINE_TIMEOUT seconds (default 120) is killed with Wine's
+# processes, and the run fails with status 124: a hang (a modal window nobody answers) fails fast.
 # TARN_WINE_QTEST=1 marks a QtTest program: its log, which did not reach a pipe from Wine, is
 # written with -o to a file and printed.
 set -euo pipefail
@@ -89,6 +91,8 @@ args=()
 # Wine's own processes end with the program, before its display goes.
 status=0
 "$here/../../scripts/with-display.sh" sh -c '"$@"; rc=$?; "$0" -k; exit $rc' \
-  "$wineserver" "$wine" "$program" "${args[@]}" "$@" || status=$?
+  "$wineserver" timeout -k 5 "${TARN_WINE_TIMEOUT:-120}" "$wine" "$program" "${args[@]}" "$@" ||
+  status=$?
+[ "$status" != 124 ] || echo "wine-run: $program killed after ${TARN_WINE_TIMEOUT:-120} s" >&2
 [ ! -f "$work/log.txt" ] || cat "$work/log.txt"
 exit "$status"

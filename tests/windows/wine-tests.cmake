@@ -9,7 +9,7 @@
 function(tarn_add_wine_tests name)
   add_test(NAME ${name} COMMAND ${name})
   add_test(NAME ${name}_windows COMMAND ${name})
-  set_tests_properties(${name} ${name}_windows PROPERTIES TIMEOUT 300 SKIP_RETURN_CODE 77)
+  set_tests_properties(${name} ${name}_windows PROPERTIES TIMEOUT 180 ${TARN_SKIP_PROPERTIES})
   set_tests_properties(${name} PROPERTIES
     LABELS "wine;offscreen"
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TARN_WINE_QTEST=1")
