@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
-#include "tarnbasedialog.h"
-#include "tarninterface.h"
-#include "tarnlib.h"
 #include "tarnlibtesting.h"
-#include "tarntitlewidget.h"
+#include <TarnUILib/TarnUILib.h>
 
 #include <QtTest>
 #include <QtWidgets>
@@ -20,12 +17,31 @@ public:
         setMinimumSize(200, 150);
         setGeometry(100, 100, 400, 300);
     }
-    using TarnBaseDialog::m_iconLabel, TarnBaseDialog::m_maximizeEnabled,
+    using TarnBaseDialog::m_iconLabel, TarnBaseDialog::m_maximizeEnabled, TarnBaseDialog::m_movable,
         TarnBaseDialog::m_restoreButton, TarnBaseDialog::m_titleItems;
+
+    // As a subclass enters full screen: no title bar and no border, the restore button shown.
+    void enterFullScreen()
+    {
+        m_fullScreen = m_maximized = true;
+        m_mainLayout->setContentsMargins(0, 0, 0, 0);
+        m_titleWidget->hide();
+        m_maximizeButton->hide();
+        m_restoreButton->show();
+    }
 };
 
 // How the dialog of a mouse case is set up.
-enum Setup { Plain, NoCorners = 1, Fixed = 2, NoMaximise = 4, Maximised = 8, LostRelease = 16 };
+enum Setup {
+    Plain,
+    NoCorners = 1,
+    Fixed = 2,
+    NoMaximise = 4,
+    Maximised = 8,
+    LostRelease = 16,
+    LeftFullScreen = 32,
+    Unmovable = 64
+};
 
 // A press, a move to `to` and a release where the pointer stayed; with no move, a double
 // click at press. A null result stands for the maximised window; `title` lists the title
@@ -56,6 +72,7 @@ private slots:
         dialog.insertItemAfterItem(&a, buttons.last());
         dialog.insertItemAfterItem(&a, nullptr);
         QCOMPARE(dialog.m_titleItems, QList<QWidget *> { &a } + buttons + QList<QWidget *> { &a });
+        QVERIFY(dialog.findChild<TarnTitleWidget *>()->isAncestorOf(&a));
         dialog.removeTitleItem(&a);
         QCOMPARE(dialog.m_titleItems, buttons + QList<QWidget *> { &a });
     }
@@ -68,7 +85,6 @@ private slots:
         gScale = 1.5;
         Dialog dialog(3);
         QCOMPARE(dialog.findChild<QWidget *>("frame-title-widget")->height(), 45);
-        QVERIFY(dialog.findChild<QWidget *>("frame-content-widget"));
         // The title bar's children, "-" marking those that start hidden.
         for (const QString name :
              { "titleLabel", "-minimize-button", "-maximize-button", "close-button" })
@@ -95,18 +111,20 @@ private slots:
         QVERIFY(image.pixelColor(3, 150) != QColor(0, 16, 13));
     }
 
-    void staysOnTopTellsTheFacadeAndKeepsGeometry()
+    // Starting hidden: each change shows the dialog where it was.
+    void staysOnTopShowsTellsTheFacadeAndKeepsGeometry()
     {
         TarnInterface facade;
         TarnInterface::mInstance = &facade;
         Dialog dialog;
-        dialog.show();
         for (const bool on : { true, false }) {
             dialog.setStaysOnTop(on);
+            QVERIFY(dialog.isVisible());
             QCOMPARE(TarnLibTesting::vmStayOnTop(), on);
             QCOMPARE(dialog.isStaysOnTop(), on);
             QTRY_COMPARE(dialog.geometry(), QRect(100, 100, 400, 300));
         }
+        showWndTopMost(nullptr); // a handle of no window is ignored
     }
 
     void mouseHonoursEdgesMinimumTitleBandAndMaximising_data()
@@ -119,6 +137,8 @@ private slots:
         row("left edge past the minimum: right edge stays",
             { { 0, 150 }, { 400, 150 }, { 298, 100, 202, 300 } });
         row("right edge", { { 399, 150 }, { 429, 157 }, { 100, 100, 431, 300 } });
+        row("right edge after leaving full screen",
+            { { 399, 150 }, { 429, 157 }, { 100, 100, 431, 300 }, "", LeftFullScreen });
         row("bottom edge", { { 200, 299 }, { 207, 319 }, { 100, 100, 400, 321 } });
         row("top edge past the minimum: bottom edge stays",
             { { 200, 0 }, { 200, 400 }, { 100, 248, 400, 152 } });
@@ -127,6 +147,8 @@ private slots:
         row("third pixel of a border 3 is no edge: move",
             { { 2, 150 }, { -28, 157 }, { 70, 107, 400, 300 }, "", Plain, 3 });
         row("content in the way: move", { { 1, 150 }, { -29, 157 }, { 70, 107, 400, 300 } });
+        row("content of an unmovable dialog: no move",
+            { { 1, 150 }, { -29, 157 }, { 100, 100, 400, 300 }, "", Unmovable });
         row("band, title bar hidden before the release: no drag",
             { { 200, 2 }, { 100, 20 }, { 100, 100, 400, 300 }, "begin", LostRelease });
         row("last band row and column, leaving the window",
@@ -147,15 +169,23 @@ private slots:
         gScale = 1.5;
         Dialog dialog(c.border, !(c.setup & Fixed));
         dialog.m_maximizeEnabled = !(c.setup & NoMaximise);
+        dialog.m_movable = !(c.setup & Unmovable);
         if (c.setup & NoCorners)
             dialog.setEnableDirection({ 10, 11, 12, 15 });
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto *title = dialog.findChild<TarnTitleWidget *>();
+        auto *maximise = dialog.findChild<QWidget *>("maximize-button");
+        if (c.setup & LeftFullScreen) {
+            dialog.enterFullScreen();
+            dialog.setShowNormal();
+            QVERIFY(title->isVisible() && maximise->isVisible());
+        }
         if (c.setup & Maximised) {
             dialog.slotShowMaxRestore();
             QTRY_COMPARE(dialog.windowHandle()->geometry(), dialog.geometry());
         }
-        auto *title = dialog.findChild<TarnTitleWidget *>();
+        dialog.setFocus();
         QStringList seen;
         connect(title, &TarnTitleWidget::sigDragBegin, [&] { seen << "begin"; });
         connect(title, &TarnTitleWidget::sigSetFocus, [&] { seen << "focus"; });
@@ -182,20 +212,23 @@ private slots:
         const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
         QTRY_COMPARE(dialog.geometry(), c.result.isNull() ? available : c.result);
         QCOMPARE(seen.join(' '), c.title);
+        // A press on a resizable dialog's frame or content, not its title bar, focuses the content.
+        if (c.title.isEmpty() && !(c.setup & Fixed))
+            QCOMPARE(dialog.focusWidget(), dialog.findChild<QWidget *>("frame-content-widget"));
         // The title bar shows the resize cursor only while it drags the top edge.
         QCOMPARE(title->testAttribute(Qt::WA_SetCursor)
                      && title->cursor().shape() == Qt::SizeVerCursor,
                  c.title.contains("drag"));
         QCOMPARE(dialog.m_restoreButton->isVisible(), dialog.isMaximized());
-        if (dialog.isMaximized()) { // restoring shows the maximise button, hidden at the start
-            auto *maximise = dialog.findChild<QWidget *>("maximize-button");
+        if (dialog.isMaximized()) { // no border; restoring shows the maximise button
+            QVERIFY(dialog.grab().toImage().pixelColor(0, 100) != QColor(0, 16, 13));
             QVERIFY(!maximise->isVisible());
             dialog.slotShowMaxRestore();
             QVERIFY(maximise->isVisible() && !dialog.m_restoreButton->isVisible());
         }
     }
 
-    void centreOverWidgetsDialogOrScreenTopLeftWhenTooWide()
+    void centreShowsOverWidgetsDialogOrScreenTopLeftWhenTooWide()
     {
         QDialog owner;
         owner.setGeometry(100, 50, 300, 200);
@@ -205,6 +238,7 @@ private slots:
         QCOMPARE(dialog.windowTitle(), "centred");
         dialog.resize(200, 100);
         dialog.center(&inside);
+        QVERIFY(dialog.isVisible());
         QTRY_COMPARE(dialog.geometry(), QRect(149, 99, 200, 100));
         dialog.resize(available.width() + 100, 500);
         dialog.center(nullptr);

@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 #include "keytext.h"
-#include "shortcutedit.h"
-#include "shortcuts.h"
-#include "tarninterface.h"
-#include "tarnlib.h"
 #include "tarnlibtesting.h"
+#include <TarnUILib/TarnUILib.h>
 
 #include <QtTest>
 #include <QtWidgets>
