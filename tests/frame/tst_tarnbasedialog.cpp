@@ -153,6 +153,8 @@ private slots:
             { { 200, 2 }, { 100, 20 }, { 100, 100, 400, 300 }, "begin", LostRelease });
         row("last band row and column, leaving the window",
             { { 398, 3 }, { 402, -7 }, { 100, 89, 400, 311 }, "begin drag(12,4,-10) focus" });
+        row("title bar below the band: move",
+            { { 200, 20 }, { 230, 40 }, { 130, 120, 400, 300 }, "focus" });
         row("content of a fixed size dialog: no move",
             { { 200, 150 }, { 230, 170 }, { 100, 100, 400, 300 }, "", Fixed });
         row("band of a fixed size dialog: move",
