@@ -121,15 +121,6 @@ struct Reading
     }
 };
 
-Reading read(Opener open)
-{
-    Reading reading;
-    open([&reading](QWidget *window) {
-        reading.shown = true;
-        reading.walk(QAccessible::queryAccessibleInterface(window));
-    });
-    return reading;
-}
 } // namespace
 
 Q_DECLARE_METATYPE(Opener)
@@ -184,7 +175,11 @@ private Q_SLOTS:
         QFETCH(Opener, open);
         QFETCH(bool, byLines);
         QFETCH(QStringList, spoken);
-        const Reading reading = read(open);
+        Reading reading;
+        open([&reading](QWidget *window) {
+            reading.shown = true;
+            reading.walk(QAccessible::queryAccessibleInterface(window));
+        });
         QVERIFY(reading.shown);
         QCOMPARE(reading.unnamed, QStringList());
         if (byLines)
