@@ -53,6 +53,22 @@ private slots:
                  Qt::AlignCenter);
     }
 
+    // The text's inset from the box's edge and a short button's width grow with the scale.
+    void insetAndButtonWidthFollowTheScale()
+    {
+        QList<QPoint> measured; // (the text's top in the body, the button's width) at 1 and 2
+        for (const double scale : { 1.0, 2.0 }) {
+            gScale = scale;
+            TarnMsgBox box("T", "M", nullptr);
+            const QPushButton *button = box.addButton("B", false);
+            box.show();
+            const QLayout *body = box.findChild<QWidget *>("msgbox-body")->layout();
+            measured << QPoint(body->itemAt(1)->geometry().top(), button->width());
+        }
+        QVERIFY(measured[0].x() > 0);
+        QCOMPARE(measured[1], measured[0] * 2);
+    }
+
     // Three runs of exec(), ended by a button, by Escape and by a button whose callback sees itself
     // as clickedButton() and leaves the box open; after each, the result and clickedButton().
     void clickedButtonKeptOverRunsResultAlwaysRejected()

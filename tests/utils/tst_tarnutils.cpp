@@ -86,7 +86,7 @@ private Q_SLOTS:
         row("dialog", "QToolButton", "close-button", 1);
         row("box", "QLabel", "TarnLabelText_Regular_12", 2);
         row("box", "QCheckBox", "TarnChkbox", 1);
-        row("box", "QPushButton", "greenColorSmall", 1);
+        row("box", "QPushButton", "greenColorSmall", 2);
         row("box", "QPushButton", "TarnSmallBtn", 1);
         row("address", "QLabel", "TarnLabelText_Regular_12", 3);
         row("page", "QLabel", "TarnLabelText_Regular_12", 11);
@@ -107,6 +107,7 @@ private Q_SLOTS:
         box.addCheckbox("C", false);
         box.addButton("B", false);
         box.addButton("G", true);
+        box.addButton("H", true); // two green and one plain: swapped names show
         TarnIpAddrEdit address;
         ShortCuts page(nullptr, &facade);
         TarnBaseDialog dialog(nullptr, QString(), 1);
