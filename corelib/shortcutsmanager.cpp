@@ -76,6 +76,15 @@ void readEntry(const SettingsFile &file, int index, ShortCutsKey &entry)
         entry.key = key;
 }
 
+// What the user chose for an action whose last save failed: it outlives a reload, and counts
+// as set so that the page's migration of older settings leaves it alone.
+ShortCutsKey unsavedEntry(ShortCutsKey entry)
+{
+    entry.enabledStored = true;
+    entry.keyStored = true;
+    return entry;
+}
+
 int focusedActionIndex()
 {
     const QObject *focus = QGuiApplication::focusObject();
@@ -100,13 +109,15 @@ bool ShortCutsManager::loadShortCutsKey()
 {
     record(QStringLiteral("loadShortCutsKey()"));
     const SettingsFile file = SettingsFile::load(TarnLibTesting::configPath());
+    const QVector<ShortCutsKey> previous = m_entries;
     m_entries.clear();
     m_read.clear();
     for (int i = 0; i < ActionCount; ++i) {
         ShortCutsKey entry = defaultEntry(i);
         readEntry(file, i, entry);
         m_read.append(entry);
-        m_entries.append(TarnLibTesting::seeded(this, i, entry));
+        m_entries.append(m_unsaved.contains(i) ? unsavedEntry(previous[i])
+                                               : TarnLibTesting::seeded(this, i, entry));
     }
     if (file.errorString().isEmpty())
         return true;
@@ -171,10 +182,13 @@ bool ShortCutsManager::save(const QVector<int> &indexes)
     }
     QString error;
     if (!file.save(&error)) {
+        for (int index : qAsConst(written))
+            m_unsaved.insert(index);
         emit storageFailed(error);
         return false;
     }
     for (int index : qAsConst(written)) {
+        m_unsaved.remove(index);
         m_entries[index].enabledStored = true;
         m_entries[index].keyStored = true;
         m_read[index] = m_entries[index];

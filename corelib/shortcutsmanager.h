@@ -5,6 +5,7 @@
 #include "tarnlib_export.h"
 
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QVector>
 
@@ -60,8 +61,9 @@ public:
 
     explicit ShortCutsManager(QObject *parent = nullptr);
 
-    // Rereads the settings file. Defaults fill in what the file does not hold. False when
-    // the file exists but could not be read whole.
+    // Rereads the settings file. Defaults fill in what the file does not hold; an action
+    // whose last save failed keeps what it was given, to be written by the next save that
+    // works. False when the file exists but could not be read whole.
     bool loadShortCutsKey();
     // The entry of one action; an index outside 0 to 10 gives an entry with empty names.
     ShortCutsKey getShortCutsKey(ShortCutIndex index) const;
@@ -104,6 +106,7 @@ private:
 
     QVector<ShortCutsKey> m_entries;
     QVector<ShortCutsKey> m_read; // what the file held at the last load or save
+    QSet<int> m_unsaved; // actions whose last save failed: kept over a reload until one works
 };
 
 #endif

@@ -4,7 +4,7 @@
 generic operators in the libraries' compiled sources (src/, keytext/, corelib/), each put into a private
 copy of the tree on its own, rebuilt incrementally and judged by the offscreen unit tests.
 
-    scripts/mutants.py [-n 150] [--seed S] [--workers 2] [--docs] [--list]
+    scripts/mutants.py [-n 150] [--seed S] [--workers 2] [--only PATH] [--docs] [--list]
 
 Outcomes: killed (a test fails), survived, timed out (counted as killed), did not compile (not
 counted). The report goes to docs/mutants.md with --docs, else to the build folder. Slow, so not
@@ -436,6 +436,8 @@ def main():
     parser.add_argument("--workers", type=int, default=2, help="parallel tree copies (2)")
     parser.add_argument("--docs", action="store_true", help="write docs/mutants.md")
     parser.add_argument("--list", action="store_true", help="only print the drawn mutants")
+    parser.add_argument("--only", action="append", default=[], metavar="PATH",
+                        help="draw only from sources under PATH (repeatable)")
     parser.add_argument("--build", default=os.path.join(ROOT, "build", "mutants"))
     args = parser.parse_args()
     seed = args.seed if args.seed is not None else random.SystemRandom().randrange(1, 10 ** 6)
@@ -452,7 +454,9 @@ def main():
     # The compiled sources come from the build's own list, so a file left out of this platform's
     # build (the Win32 layer) gives no sites.
     first.configure()
-    sources = first.compiled_sources()
+    sources = [rel for rel in first.compiled_sources()
+               if not args.only or any(rel.startswith(p.rstrip("/") + "/") or rel == p
+                                       for p in args.only)]
     # The sources as copied: the tree itself may change while the sampler runs.
     originals = {}
     for rel in sources:

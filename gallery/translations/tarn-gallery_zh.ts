@@ -200,8 +200,8 @@
         <translation>无法读取或写入设置文件：</translation>
     </message>
     <message>
-        <source>Shortcuts you saved work until the gallery ends, but are not kept.</source>
-        <translation>已保存的快捷键在本程序结束前有效，但不会被保留。</translation>
+        <source>Shortcuts you saved stay in effect and are written at the next save that works.</source>
+        <translation>已保存的快捷键继续有效，并会在下次保存成功时写入。</translation>
     </message>
     <message>
         <source>OK</source>

@@ -266,6 +266,24 @@ private Q_SLOTS:
         QCOMPARE(result, 0);
     }
 
+    // A key whose save failed stays in effect over a reload, the page's migration of older
+    // settings leaves it alone, and the next save that works writes it.
+    void failedSaveKeptUntilOneWorks()
+    {
+        QVERIFY(QDir().mkdir(m_path));
+        Manager manager;
+        manager.updateConfig(Manager::Back, true, QStringLiteral("Ctrl+Alt+B"));
+        QVERIFY(!manager.saveConfig(Manager::Back));
+        manager.loadShortCutsKey();
+        const ShortCutsKey back = manager.getShortCutsKey(Manager::Back);
+        QCOMPARE(back.key, QStringLiteral("Ctrl+Alt+B"));
+        QVERIFY(back.enabledStored && back.keyStored);
+        QCOMPARE(manager.getShortCutsKey(Manager::Menu).keyStored, false);
+        QVERIFY(QDir().rmdir(m_path));
+        QVERIFY(manager.saveAllConfigs());
+        QCOMPARE(Manager().getShortCutsKey(Manager::Back).key, QStringLiteral("Ctrl+Alt+B"));
+    }
+
     // Two copies of the program saving their own action and a QSettings writer, all at full
     // speed: each one's last value is in the file, nobody reports a failure, nothing is
     // taken for damage.
