@@ -5,6 +5,10 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace {
 // (100, 100) 400 x 300 with a minimum size of 200 x 150.
 class Dialog : public TarnBaseDialog
@@ -112,7 +116,13 @@ private slots:
         Dialog dialog;
         for (const bool on : { true, false }) {
             dialog.setStaysOnTop(on);
+#ifdef Q_OS_WIN
+            // SetWindowPos shows the native window only: Qt's flag follows its own show()
+            // (seen under Wine).
+            QVERIFY(IsWindowVisible(reinterpret_cast<HWND>(dialog.winId())));
+#else
             QVERIFY(dialog.isVisible());
+#endif
             QCOMPARE(TarnLibTesting::vmStayOnTop(), on);
             QCOMPARE(dialog.isStaysOnTop(), on);
             QTRY_COMPARE(dialog.geometry(), QRect(100, 100, 400, 300));
