@@ -4,7 +4,7 @@
 generic operators in the libraries' compiled sources (src/, keytext/, corelib/), each put into a private
 copy of the tree on its own, rebuilt incrementally and judged by the offscreen unit tests.
 
-    scripts/mutants.py [-n 150] [--seed S] [--workers 2] [--docs] [--list]
+    scripts/mutants.py [-n 150] [--seed S] [--workers 2] [--only PATH] [--docs] [--list]
 
 Outcomes: killed (a test fails), survived, timed out (counted as killed), did not compile (not
 counted). The report goes to docs/mutants.md with --docs, else to the build folder. Slow, so not
@@ -403,8 +403,9 @@ def write_report(path, args, seed, results, sites_total, seconds, workers, done)
 
     lines = [
         "# Mutants the unit tests kill", "",
-        "Written by `scripts/mutants.py -n %d --seed %d`%s: %d of the %d mutation sites of the"
-        % (args.count, seed, " (stopped early)" if not done else "", len(results), sites_total),
+        "Written by `scripts/mutants.py -n %d --seed %s`%s: %d of the %d mutation sites of the"
+        % (args.count, "%d%s" % (seed, "".join(" --only " + p for p in args.only or [])),
+           " (stopped early)" if not done else "", len(results), sites_total),
         "compiled sources of `src/`, `keytext/` and `corelib/` drawn at random, each put into its",
         "own copy of the tree, rebuilt and judged by the offscreen unit tests. A timeout counts as",
         "killed; a mutant that does not compile is not counted.", "",
@@ -436,6 +437,8 @@ def main():
     parser.add_argument("--workers", type=int, default=2, help="parallel tree copies (2)")
     parser.add_argument("--docs", action="store_true", help="write docs/mutants.md")
     parser.add_argument("--list", action="store_true", help="only print the drawn mutants")
+    parser.add_argument("--only", action="append", metavar="PATH",
+                        help="draw only from sources under PATH (a folder or file; repeatable)")
     parser.add_argument("--build", default=os.path.join(ROOT, "build", "mutants"))
     args = parser.parse_args()
     seed = args.seed if args.seed is not None else random.SystemRandom().randrange(1, 10 ** 6)
@@ -458,6 +461,12 @@ def main():
     for rel in sources:
         with open(os.path.join(first.src, rel), encoding="utf-8") as f:
             originals[rel] = f.read()
+    if args.only:
+        prefixes = [os.path.normpath(p) for p in args.only]
+        sources = [rel for rel in sources
+                   if any(rel == p or rel.startswith(p + os.sep) for p in prefixes)]
+        if not sources:
+            fail("no compiled source under %s" % ", ".join(args.only))
     sites = [site for rel in sources for site in sites_of(rel, originals[rel])]
     draw = random.Random(seed).sample(sites, min(args.count, len(sites)))
     if args.list:
