@@ -403,9 +403,8 @@ def write_report(path, args, seed, results, sites_total, seconds, workers, done)
 
     lines = [
         "# Mutants the unit tests kill", "",
-        "Written by `scripts/mutants.py -n %d --seed %s`%s: %d of the %d mutation sites of the"
-        % (args.count, "%d%s" % (seed, "".join(" --only " + p for p in args.only or [])),
-           " (stopped early)" if not done else "", len(results), sites_total),
+        "Written by `scripts/mutants.py -n %d --seed %d`%s: %d of the %d mutation sites of the"
+        % (args.count, seed, " (stopped early)" if not done else "", len(results), sites_total),
         "compiled sources of `src/`, `keytext/` and `corelib/` drawn at random, each put into its",
         "own copy of the tree, rebuilt and judged by the offscreen unit tests. A timeout counts as",
         "killed; a mutant that does not compile is not counted.", "",
@@ -437,8 +436,8 @@ def main():
     parser.add_argument("--workers", type=int, default=2, help="parallel tree copies (2)")
     parser.add_argument("--docs", action="store_true", help="write docs/mutants.md")
     parser.add_argument("--list", action="store_true", help="only print the drawn mutants")
-    parser.add_argument("--only", action="append", metavar="PATH",
-                        help="draw only from sources under PATH (a folder or file; repeatable)")
+    parser.add_argument("--only", action="append", default=[], metavar="PATH",
+                        help="draw only from sources under PATH (repeatable)")
     parser.add_argument("--build", default=os.path.join(ROOT, "build", "mutants"))
     args = parser.parse_args()
     seed = args.seed if args.seed is not None else random.SystemRandom().randrange(1, 10 ** 6)
@@ -455,18 +454,14 @@ def main():
     # The compiled sources come from the build's own list, so a file left out of this platform's
     # build (the Win32 layer) gives no sites.
     first.configure()
-    sources = first.compiled_sources()
+    sources = [rel for rel in first.compiled_sources()
+               if not args.only or any(rel.startswith(p.rstrip("/") + "/") or rel == p
+                                       for p in args.only)]
     # The sources as copied: the tree itself may change while the sampler runs.
     originals = {}
     for rel in sources:
         with open(os.path.join(first.src, rel), encoding="utf-8") as f:
             originals[rel] = f.read()
-    if args.only:
-        prefixes = [os.path.normpath(p) for p in args.only]
-        sources = [rel for rel in sources
-                   if any(rel == p or rel.startswith(p + os.sep) for p in prefixes)]
-        if not sources:
-            fail("no compiled source under %s" % ", ".join(args.only))
     sites = [site for rel in sources for site in sites_of(rel, originals[rel])]
     draw = random.Random(seed).sample(sites, min(args.count, len(sites)))
     if args.list:

@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
-#include "tarnbasedialog.h"
-#include "tarninterface.h"
-#include "tarnlib.h"
 #include "tarnlibtesting.h"
-#include "tarntitlewidget.h"
+#include <TarnUILib/TarnUILib.h>
 
 #include <QtTest>
 #include <QtWidgets>
@@ -20,22 +17,30 @@ public:
         setMinimumSize(200, 150);
         setGeometry(100, 100, 400, 300);
     }
-    using TarnBaseDialog::m_iconLabel, TarnBaseDialog::m_maximizeEnabled,
+    using TarnBaseDialog::m_iconLabel, TarnBaseDialog::m_maximizeEnabled, TarnBaseDialog::m_movable,
         TarnBaseDialog::m_restoreButton, TarnBaseDialog::m_titleItems;
-};
 
-// How the dialog of a mouse case is set up.
-enum Setup { Plain, NoCorners = 1, Fixed = 2, NoMaximise = 4, Maximised = 8, LostRelease = 16 };
+    // As a subclass enters full screen: no title bar and no border, the restore button shown.
+    void enterFullScreen()
+    {
+        m_fullScreen = m_maximized = true;
+        m_mainLayout->setContentsMargins(0, 0, 0, 0);
+        m_titleWidget->hide();
+        m_maximizeButton->hide();
+        m_restoreButton->show();
+    }
+};
 
 // A press, a move to `to` and a release where the pointer stayed; with no move, a double
 // click at press. A null result stands for the maximised window; `title` lists the title
-// bar's signals.
+// bar's signals; `setup` names how the dialog differs from a plain one.
 struct Mouse
 {
     QPoint press, to;
     QRect result;
     QString title = {};
-    int setup = Plain, border = 1;
+    QString setup = {};
+    int border = 1;
 };
 } // namespace
 
@@ -56,6 +61,7 @@ private slots:
         dialog.insertItemAfterItem(&a, buttons.last());
         dialog.insertItemAfterItem(&a, nullptr);
         QCOMPARE(dialog.m_titleItems, QList<QWidget *> { &a } + buttons + QList<QWidget *> { &a });
+        QVERIFY(dialog.findChild<TarnTitleWidget *>()->isAncestorOf(&a));
         dialog.removeTitleItem(&a);
         QCOMPARE(dialog.m_titleItems, buttons + QList<QWidget *> { &a });
     }
@@ -68,7 +74,6 @@ private slots:
         gScale = 1.5;
         Dialog dialog(3);
         QCOMPARE(dialog.findChild<QWidget *>("frame-title-widget")->height(), 45);
-        QVERIFY(dialog.findChild<QWidget *>("frame-content-widget"));
         // The title bar's children, "-" marking those that start hidden.
         for (const QString name :
              { "titleLabel", "-minimize-button", "-maximize-button", "close-button" })
@@ -95,18 +100,20 @@ private slots:
         QVERIFY(image.pixelColor(3, 150) != QColor(0, 16, 13));
     }
 
-    void staysOnTopTellsTheFacadeAndKeepsGeometry()
+    // Starting hidden: each change shows the dialog where it was.
+    void staysOnTopShowsTellsTheFacadeAndKeepsGeometry()
     {
         TarnInterface facade;
         TarnInterface::mInstance = &facade;
         Dialog dialog;
-        dialog.show();
         for (const bool on : { true, false }) {
             dialog.setStaysOnTop(on);
+            QVERIFY(dialog.isVisible());
             QCOMPARE(TarnLibTesting::vmStayOnTop(), on);
             QCOMPARE(dialog.isStaysOnTop(), on);
             QTRY_COMPARE(dialog.geometry(), QRect(100, 100, 400, 300));
         }
+        showWndTopMost(nullptr); // a handle of no window is ignored
     }
 
     void mouseHonoursEdgesMinimumTitleBandAndMaximising_data()
@@ -119,43 +126,57 @@ private slots:
         row("left edge past the minimum: right edge stays",
             { { 0, 150 }, { 400, 150 }, { 298, 100, 202, 300 } });
         row("right edge", { { 399, 150 }, { 429, 157 }, { 100, 100, 431, 300 } });
+        row("right edge after leaving full screen",
+            { { 399, 150 }, { 429, 157 }, { 100, 100, 431, 300 }, "", "left full screen" });
         row("bottom edge", { { 200, 299 }, { 207, 319 }, { 100, 100, 400, 321 } });
         row("top edge past the minimum: bottom edge stays",
             { { 200, 0 }, { 200, 400 }, { 100, 248, 400, 152 } });
         row("top-left corner off: the later edge",
-            { { 0, 1 }, { -9, -9 }, { 100, 89, 400, 311 }, "", NoCorners });
+            { { 0, 1 }, { -9, -9 }, { 100, 89, 400, 311 }, "", "no corners" });
         row("third pixel of a border 3 is no edge: move",
-            { { 2, 150 }, { -28, 157 }, { 70, 107, 400, 300 }, "", Plain, 3 });
+            { { 2, 150 }, { -28, 157 }, { 70, 107, 400, 300 }, "", "", 3 });
         row("content in the way: move", { { 1, 150 }, { -29, 157 }, { 70, 107, 400, 300 } });
+        row("content of an unmovable dialog: no move",
+            { { 1, 150 }, { -29, 157 }, { 100, 100, 400, 300 }, "", "unmovable" });
         row("band, title bar hidden before the release: no drag",
-            { { 200, 2 }, { 100, 20 }, { 100, 100, 400, 300 }, "begin", LostRelease });
+            { { 200, 2 }, { 100, 20 }, { 100, 100, 400, 300 }, "begin", "lost release" });
         row("last band row and column, leaving the window",
             { { 398, 3 }, { 402, -7 }, { 100, 89, 400, 311 }, "begin drag(12,4,-10) focus" });
+        row("title bar below the band: move",
+            { { 200, 20 }, { 230, 40 }, { 130, 120, 400, 300 }, "focus" });
         row("content of a fixed size dialog: no move",
-            { { 200, 150 }, { 230, 170 }, { 100, 100, 400, 300 }, "", Fixed });
+            { { 200, 150 }, { 230, 170 }, { 100, 100, 400, 300 }, "", "fixed" });
         row("band of a fixed size dialog: move",
-            { { 200, 3 }, { 230, 23 }, { 130, 120, 400, 300 }, "focus", Fixed });
-        row("maximised, by the title", { { 200, 15 }, { 230, 35 }, {}, "focus", Maximised });
+            { { 200, 3 }, { 230, 23 }, { 130, 120, 400, 300 }, "focus", "fixed" });
+        row("maximised, by the title", { { 200, 15 }, { 230, 35 }, {}, "focus", "maximised" });
         row("double click on the title bar's last row", { { 200, 45 }, {}, {}, "focus focus" });
         row("double click, maximising off",
-            { { 200, 45 }, {}, { 100, 100, 400, 300 }, "focus focus", NoMaximise });
+            { { 200, 45 }, {}, { 100, 100, 400, 300 }, "focus focus", "no maximise" });
     }
 
     void mouseHonoursEdgesMinimumTitleBandAndMaximising()
     {
         QFETCH(Mouse, c);
         gScale = 1.5;
-        Dialog dialog(c.border, !(c.setup & Fixed));
-        dialog.m_maximizeEnabled = !(c.setup & NoMaximise);
-        if (c.setup & NoCorners)
+        Dialog dialog(c.border, !c.setup.contains("fixed"));
+        dialog.m_maximizeEnabled = !c.setup.contains("no maximise");
+        dialog.m_movable = !c.setup.contains("unmovable");
+        if (c.setup.contains("no corners"))
             dialog.setEnableDirection({ 10, 11, 12, 15 });
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        if (c.setup & Maximised) {
+        auto *title = dialog.findChild<TarnTitleWidget *>();
+        auto *maximise = dialog.findChild<QWidget *>("maximize-button");
+        if (c.setup.contains("left full screen")) {
+            dialog.enterFullScreen();
+            dialog.setShowNormal();
+            QVERIFY(title->isVisible() && maximise->isVisible());
+        }
+        if (c.setup.contains("maximised")) {
             dialog.slotShowMaxRestore();
             QTRY_COMPARE(dialog.windowHandle()->geometry(), dialog.geometry());
         }
-        auto *title = dialog.findChild<TarnTitleWidget *>();
+        dialog.setFocus();
         QStringList seen;
         connect(title, &TarnTitleWidget::sigDragBegin, [&] { seen << "begin"; });
         connect(title, &TarnTitleWidget::sigSetFocus, [&] { seen << "focus"; });
@@ -169,7 +190,7 @@ private slots:
             QTest::mousePress(dialog.windowHandle(), Qt::LeftButton, {}, c.press);
             // Entering full screen hides the title bar, and Qt then drops the release of a
             // press it had; the first move with the left button up has to end the drag.
-            if (c.setup & LostRelease) {
+            if (c.setup.contains("lost release")) {
                 title->hide();
                 QTest::mouseRelease(dialog.windowHandle(), Qt::LeftButton, {}, c.press);
                 title->show();
@@ -182,20 +203,25 @@ private slots:
         const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
         QTRY_COMPARE(dialog.geometry(), c.result.isNull() ? available : c.result);
         QCOMPARE(seen.join(' '), c.title);
+        // A press on a resizable dialog's frame or content, not its title bar, focuses the content.
+        if (c.title.isEmpty() && !c.setup.contains("fixed"))
+            QCOMPARE(dialog.focusWidget(), dialog.findChild<QWidget *>("frame-content-widget"));
         // The title bar shows the resize cursor only while it drags the top edge.
         QCOMPARE(title->testAttribute(Qt::WA_SetCursor)
                      && title->cursor().shape() == Qt::SizeVerCursor,
                  c.title.contains("drag"));
         QCOMPARE(dialog.m_restoreButton->isVisible(), dialog.isMaximized());
-        if (dialog.isMaximized()) { // restoring shows the maximise button, hidden at the start
-            auto *maximise = dialog.findChild<QWidget *>("maximize-button");
+        // The border is painted exactly while not maximised.
+        QCOMPARE(dialog.grab().toImage().pixelColor(0, 100) == QColor(0, 16, 13),
+                 !dialog.isMaximized());
+        if (dialog.isMaximized()) { // restoring shows the maximise button
             QVERIFY(!maximise->isVisible());
             dialog.slotShowMaxRestore();
             QVERIFY(maximise->isVisible() && !dialog.m_restoreButton->isVisible());
         }
     }
 
-    void centreOverWidgetsDialogOrScreenTopLeftWhenTooWide()
+    void centreShowsOverWidgetsDialogOrScreenTopLeftWhenTooWide()
     {
         QDialog owner;
         owner.setGeometry(100, 50, 300, 200);
@@ -205,6 +231,7 @@ private slots:
         QCOMPARE(dialog.windowTitle(), "centred");
         dialog.resize(200, 100);
         dialog.center(&inside);
+        QVERIFY(dialog.isVisible());
         QTRY_COMPARE(dialog.geometry(), QRect(149, 99, 200, 100));
         dialog.resize(available.width() + 100, 500);
         dialog.center(nullptr);

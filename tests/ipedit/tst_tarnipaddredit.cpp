@@ -2,6 +2,7 @@
 #include <TarnUILib/TarnUILib.h>
 
 #include <QtTest>
+#include <QtWidgets>
 
 class TstTarnIpAddrEdit : public QObject
 {
@@ -25,6 +26,8 @@ private slots:
         QTest::newRow("dot in part 4 stays") << "End,." << 3 << "130.2.3.25" << 3 << "" << -1;
         QTest::newRow("255 in part 4") << "End,5" << 3 << "130.2.3.255" << 3 << "" << -1;
         QTest::newRow("256 refused in part 4") << "End,6" << 3 << "130.2.3.25" << 3 << "" << -1;
+        QTest::newRow("pasted 1234 cut to three digits")
+            << "Backspace,Ctrl+V" << 1 << "130.123.3.25" << 2 << "3" << -1;
     }
     void typingAdvancesRefusesAndRecordsFailingPart()
     {
@@ -32,6 +35,7 @@ private slots:
         QFETCH(QString, keys);
         QFETCH(int, focus);
         QFETCH(int, invalidPart);
+        QGuiApplication::clipboard()->setText("1234");
         TarnIpAddrEdit edit;
         edit.setText("130.2.3.25");
         edit.show();

@@ -9,11 +9,9 @@ class TestTarnMsgBox : public QObject
     Q_OBJECT
 
 private slots:
-    // At scale 1.5 the four-argument box shows its title icon scaled, the message icon at its own
-    // size, labels and check boxes added beside that icon aligned left, the buttons inside the box
-    // below the text, a width capped where the three-argument box (labels centred) has no cap,
-    // and a text whose links open. Without an icon again, the icon is hidden and takes no room, and
-    // labels centre.
+    // At scale 1.5: the title icon scaled, the message icon not, labels beside it aligned left,
+    // the buttons inside the box below the text, the width capped (not so without an icon, labels
+    // centred), links that open. Without the icon again it takes no room and labels centre.
     void fourArgumentBoxScaledWithUnscaledIconAndLeftAlignedLabels()
     {
         QTemporaryDir dir;
@@ -26,7 +24,8 @@ private slots:
         box.addLabel("L", false);
         QVERIFY(box.addCheckbox("C", true)->isChecked());
         const QPushButton *plain = box.addButton("B", false), *green = box.addButton("G", true);
-        QCOMPARE(box.findChild<QLabel *>("msgbox-icon")->size(), QSize(48, 48));
+        auto *messageIcon = box.findChild<QLabel *>("msgbox-icon");
+        QCOMPARE(messageIcon->size(), QSize(48, 48));
         QCOMPARE(box.findChild<QLayout *>("msgbox-secondary-text")->itemAt(0)->alignment(),
                  Qt::AlignLeft);
         QWidget *titleIcon = box.findChild<QLayout *>("title-layout")->itemAt(1)->widget();
@@ -35,7 +34,7 @@ private slots:
         QCOMPARE(uncapped.findChild<QLayout *>("msgbox-secondary-text")->itemAt(0)->alignment(),
                  Qt::AlignCenter);
         box.show();
-        QVERIFY(box.findChild<QLabel *>("msgbox-icon")->isVisible());
+        QVERIFY(messageIcon->isVisible());
         for (TarnMsgBox *wide : { &box, &uncapped })
             wide->resize(4000, 300);
         QVERIFY(box.width() < uncapped.width());
@@ -48,11 +47,26 @@ private slots:
             QVERIFY(at.top() >= textBottom);
         }
         box.setMessageIcon(QString());
-        QVERIFY(box.findChild<QLabel *>("msgbox-icon")->isHidden());
-        QCOMPARE(box.findChild<QLabel *>("msgbox-icon")->size(), QSize(0, 0));
+        QVERIFY(messageIcon->isHidden() && messageIcon->size().isEmpty());
         box.addLabel("centred", false);
         QCOMPARE(box.findChild<QLayout *>("msgbox-secondary-text")->itemAt(1)->alignment(),
                  Qt::AlignCenter);
+    }
+
+    // The text's inset from the box's edge and a short button's width grow with the scale.
+    void insetAndButtonWidthFollowTheScale()
+    {
+        QList<QPoint> measured; // (the text's top in the body, the button's width) at 1 and 2
+        for (const double scale : { 1.0, 2.0 }) {
+            gScale = scale;
+            TarnMsgBox box("T", "M", nullptr);
+            const QPushButton *button = box.addButton("B", false);
+            box.show();
+            const QLayout *body = box.findChild<QWidget *>("msgbox-body")->layout();
+            measured << QPoint(body->itemAt(1)->geometry().top(), button->width());
+        }
+        QVERIFY(measured[0].x() > 0);
+        QCOMPARE(measured[1], measured[0] * 2);
     }
 
     // Three runs of exec(), ended by a button, by Escape and by a button whose callback sees itself
@@ -83,27 +97,18 @@ private slots:
         QCOMPARE(inCallback, callback);
     }
 
-    // Run twice with exec(), the second time after the parent moved: each time the box opens
-    // centred over its parent window to the pixel, the parent's centre rounded down as
-    // QRect::center() does.
-    void execOpensCentredOverParentWindowWithoutFrameGuess_data()
-    {
-        QTest::addColumn<QRect>("first");
-        QTest::addColumn<QRect>("second");
-        QTest::newRow("odd-sized parent") << QRect(100, 80, 601, 401) << QRect(260, 140, 601, 401);
-        QTest::newRow("even-sized parent, resized")
-            << QRect(50, 60, 700, 500) << QRect(40, 30, 900, 640);
-    }
+    // Run with exec() three times, the parent window (odd-sized) moved, then resized (even) in
+    // between: each time the box opens centred over it to the pixel, the parent's centre rounded
+    // down as QRect::center() does.
     void execOpensCentredOverParentWindowWithoutFrameGuess()
     {
-        QFETCH(QRect, first);
-        QFETCH(QRect, second);
         TarnBaseDialog parent(nullptr, "P", 1);
         // A child of the window stands for the host's widget that asks.
         QWidget *asking = new QWidget(&parent);
         TarnMsgBox box("T", "A message", asking);
         box.addButton("OK", true);
-        for (const QRect &placed : { first, second }) {
+        for (const QRect &placed :
+             { QRect(100, 80, 601, 401), QRect(260, 140, 601, 401), QRect(40, 30, 900, 640) }) {
             parent.setGeometry(placed);
             parent.show();
             QVERIFY(QTest::qWaitForWindowExposed(&parent));
