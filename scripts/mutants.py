@@ -484,8 +484,9 @@ def main():
         if run(test["command"], test["cwd"], first.log, env=test["env"], timeout=300) != 0:
             fail("the unchanged tree fails %s, see %s" % (test["name"], first.log))
         baseline[test["name"]] = time.time() - started
-        # Room for the other worker and a loaded machine; a mutant that hangs ends here.
-        timeouts[test["name"]] = max(10.0, 4 * baseline[test["name"]])
+        # Room for the other worker and a loaded machine; a mutant that hangs ends here. A timeout
+        # counts as killed, so a short baseline must not turn a slow, unchanged run into a kill.
+        timeouts[test["name"]] = max(30.0, 4 * baseline[test["name"]])
     print("mutants: %d sites in %d files, %d drawn, %d workers; tests: %s" % (
         len(sites), len(sources), len(draw), len(workers),
         ", ".join("%s %.1f s" % (t["name"], baseline[t["name"]]) for t in first.tests)),
