@@ -22,6 +22,12 @@ constexpr qint64 kMaxSize = 16 << 20;
 // QSettings waits for the lock without limit; a writer that holds it this long is stuck.
 constexpr int kLockWaitMs = 10000;
 const char kByteOrderMark[] = "\xEF\xBB\xBF";
+// QSettings ends the lines it writes with CR LF on Windows.
+#ifdef Q_OS_WIN
+const char kEndOfLine[] = "\r\n";
+#else
+const char kEndOfLine[] = "\n";
+#endif
 
 // What this process last read from or wrote to a settings file. One slot: a process
 // uses one settings file, and nothing here may grow with time.
@@ -573,10 +579,10 @@ QByteArray SettingsFile::serialized() const
         if (group.entries.isEmpty())
             continue;
         if (contents.size() > (m_utf8 ? 3 : 0))
-            contents += '\n';
-        contents += sectionHeader(group.name) + '\n';
+            contents += kEndOfLine;
+        contents += sectionHeader(group.name) + kEndOfLine;
         for (const Entry &entry : group.entries)
-            contents += escapedKey(entry.key) + '=' + entry.value + '\n';
+            contents += escapedKey(entry.key) + '=' + entry.value + kEndOfLine;
     }
     return contents;
 }
