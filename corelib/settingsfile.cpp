@@ -22,6 +22,12 @@ constexpr qint64 kMaxSize = 16 << 20;
 // QSettings waits for the lock without limit; a writer that holds it this long is stuck.
 constexpr int kLockWaitMs = 10000;
 const char kByteOrderMark[] = "\xEF\xBB\xBF";
+// QSettings ends the lines it writes with CR LF on Windows.
+#ifdef Q_OS_WIN
+const char kEndOfLine[] = "\r\n";
+#else
+const char kEndOfLine[] = "\n";
+#endif
 
 // What this process last read from or wrote to a settings file. One slot: a process
 // uses one settings file, and nothing here may grow with time.
@@ -336,6 +342,17 @@ QString sectionName(const QByteArray &header)
     return unescapedKey(header);
 }
 
+// QSettings built for Windows knows the groups and keys of an INI file without regard to case,
+// as lower-case text, the spelling read first kept; elsewhere by their exact text.
+QString indexKey(const QString &name)
+{
+#ifdef Q_OS_WIN
+    return name.toLower();
+#else
+    return name;
+#endif
+}
+
 QByteArray sectionHeader(const QString &group)
 {
     if (group.isEmpty())
@@ -458,30 +475,30 @@ void SettingsFile::setPathValue(const QString &section, const QString &key, cons
 
 int SettingsFile::groupIndex(const QString &name)
 {
-    const auto found = m_groupIndex.constFind(name);
+    const auto found = m_groupIndex.constFind(indexKey(name));
     if (found != m_groupIndex.constEnd())
         return *found;
     m_groups.append({ name, {}, {} });
-    m_groupIndex.insert(name, m_groups.size() - 1);
+    m_groupIndex.insert(indexKey(name), m_groups.size() - 1);
     return m_groups.size() - 1;
 }
 
 const QByteArray *SettingsFile::rawValue(const QString &group, const QString &key) const
 {
-    const int g = m_groupIndex.value(group, -1);
-    const int entry = g < 0 ? -1 : m_groups[g].index.value(key, -1);
+    const int g = m_groupIndex.value(indexKey(group), -1);
+    const int entry = g < 0 ? -1 : m_groups[g].index.value(indexKey(key), -1);
     return entry < 0 ? nullptr : &m_groups[g].entries[entry].value;
 }
 
 void SettingsFile::setRawValue(const QString &group, const QString &key, const QByteArray &raw)
 {
     Group &g = m_groups[groupIndex(group)];
-    const int entry = g.index.value(key, -1);
+    const int entry = g.index.value(indexKey(key), -1);
     if (entry >= 0) {
         g.entries[entry].value = raw;
         return;
     }
-    g.index.insert(key, g.entries.size());
+    g.index.insert(indexKey(key), g.entries.size());
     g.entries.append({ key, raw });
 }
 
@@ -562,10 +579,10 @@ QByteArray SettingsFile::serialized() const
         if (group.entries.isEmpty())
             continue;
         if (contents.size() > (m_utf8 ? 3 : 0))
-            contents += '\n';
-        contents += sectionHeader(group.name) + '\n';
+            contents += kEndOfLine;
+        contents += sectionHeader(group.name) + kEndOfLine;
         for (const Entry &entry : group.entries)
-            contents += escapedKey(entry.key) + '=' + entry.value + '\n';
+            contents += escapedKey(entry.key) + '=' + entry.value + kEndOfLine;
     }
     return contents;
 }

@@ -65,7 +65,7 @@ private:
     {
         QString name;
         QVector<Entry> entries; // in file order
-        QHash<QString, int> index; // key to position in entries
+        QHash<QString, int> index; // indexKey() of a key to its position in entries
     };
     struct Change
     {
@@ -86,7 +86,7 @@ private:
 
     QString m_path;
     QVector<Group> m_groups;
-    QHash<QString, int> m_groupIndex;
+    QHash<QString, int> m_groupIndex; // indexKey() of a group's name to its position
     QVector<Change> m_changes;
     QByteArray m_original;
     bool m_utf8 = false; // began with a UTF-8 byte-order mark: plain bytes of values are UTF-8

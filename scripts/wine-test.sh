@@ -19,7 +19,7 @@ find_tool() {
 wine=$(find_tool wine64 wine)
 wineserver=$(find_tool wineserver64 wineserver)
 missing=()
-[ -n "$(find_tool x86_64-w64-mingw32-g++)" ] || missing+=("x86_64-w64-mingw32-g++ (g++-mingw-w64-x86-64)")
+[ -n "$(find_tool x86_64-w64-mingw32-g++-posix)" ] || missing+=("x86_64-w64-mingw32-g++-posix (g++-mingw-w64-x86-64-posix)")
 [ -n "$wine" ] || missing+=("wine64 (wine64)")
 [ -n "$(find_tool xvfb-run)" ] || missing+=("xvfb-run (xvfb)")
 if [ ${#missing[@]} -gt 0 ]; then
@@ -37,11 +37,11 @@ env -u CXXFLAGS -u LDFLAGS cmake -S "$src/tests/win32/cross" -B "$build" \
 cmake --build "$build" --parallel 2
 
 # The three functions, under the names that hosts built with STRICT have always linked to.
-exports=$(x86_64-w64-mingw32-objdump -p "$build/libTarnUILib.dll" \
+exports=$(x86_64-w64-mingw32-objdump -p "$build/TarnUILib.dll" \
   | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' | grep -o '_Z[A-Za-z0-9_]*' | sort | tr '\n' ' ')
 expected="_Z12isWndTopMostP6HWND__ _Z13cancelTopMostP6HWND__ _Z14showWndTopMostP6HWND__ "
 if [ "$exports" != "$expected" ]; then
-  echo "libTarnUILib.dll exports '$exports', expected '$expected'"
+  echo "TarnUILib.dll exports '$exports', expected '$expected'"
   exit 1
 fi
 

@@ -5,8 +5,10 @@
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++)
+# The posix thread model (g++-mingw-w64-x86-64-posix): Qt for MinGW is built with it, since
+# QtTest needs std::mutex, and the C++ runtime of the default win32 model differs.
+set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
+set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
 set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
 
 list(APPEND CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)

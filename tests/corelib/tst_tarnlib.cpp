@@ -7,16 +7,21 @@
 #include <QtGui>
 #include <QtTest>
 
+// The storage faults and concurrent writers are made with fork, setuid, setrlimit and signals:
+// POSIX only, so the Windows build runs the other tests.
+#ifdef Q_OS_UNIX
 #include <csignal>
 #include <functional>
 #include <grp.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 using Manager = ShortCutsManager;
 
 namespace {
+#ifdef Q_OS_UNIX
 const uid_t nobody = 65534;
 
 // The exit status of run, called in a copy of this process.
@@ -60,6 +65,7 @@ int saveOften(int writer, const QString &path, int count)
     }
     return failures > 0 || settings.status() != QSettings::NoError;
 }
+#endif
 
 // 40 random settings as group, key, value. Left out, as QSettings itself cannot give them
 // back: a group named "general" in any case (written as "[%General]", read back as
@@ -106,6 +112,7 @@ class tst_TarnLib : public QObject
     QScopedPointer<QTemporaryDir> m_dir;
     QString m_path;
 
+#ifdef Q_OS_UNIX
     bool apply(const QByteArray &fault, const QByteArray &line)
     {
         if (fault == "directory in its place")
@@ -206,6 +213,7 @@ class tst_TarnLib : public QObject
         QCOMPARE(TarnInterface().getShortCutsShakeEdit(), gone ? nullptr : QByteArray("Ctrl+1"));
         QVERIFY(TarnInterface().getShortCutsShake()); // an older flag never written reads as on
     }
+#endif
 
 private Q_SLOTS:
     void init()
@@ -222,6 +230,7 @@ private Q_SLOTS:
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
+#ifdef Q_OS_UNIX
     // flags: L the load fails, S the save works, B the damaged file is kept as a backup,
     // D a process that never read the file gets the defaults, G the file reads cleanly
     // without the user's settings, U run as an ordinary user.
@@ -273,6 +282,7 @@ private Q_SLOTS:
             QSKIP("cannot become user 65534, and root ignores permissions");
         QCOMPARE(result, 0);
     }
+#endif
 
     // A key whose save failed stays in effect over a reload, the page's migration of older
     // settings leaves it alone, and the next save that works writes it.
@@ -292,6 +302,7 @@ private Q_SLOTS:
         QCOMPARE(Manager().getShortCutsKey(Manager::Back).key, QStringLiteral("Ctrl+Alt+B"));
     }
 
+#ifdef Q_OS_UNIX
     // Two copies of the program saving their own action and a QSettings writer, all at full
     // speed: each one's last value is in the file, nobody reports a failure, nothing is
     // taken for damage.
@@ -319,6 +330,7 @@ private Q_SLOTS:
             QVERIFY(!QFile::exists(m_path + QStringLiteral(".bak")));
         }
     }
+#endif
 
     // Files written by hand, or settings given as group, key, value: written here and by
     // QSettings (the same bytes), each file read by both alike.

@@ -5,6 +5,10 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace {
 // (100, 100) 400 x 300 with a minimum size of 200 x 150.
 class Dialog : public TarnBaseDialog
@@ -103,12 +107,22 @@ private slots:
     // Starting hidden: each change shows the dialog where it was.
     void staysOnTopShowsTellsTheFacadeAndKeepsGeometry()
     {
+#ifdef Q_OS_WIN
+        if (QGuiApplication::platformName() != QLatin1String("windows"))
+            QSKIP("the Win32 calls need a window of the windows platform");
+#endif
         TarnInterface facade;
         TarnInterface::mInstance = &facade;
         Dialog dialog;
         for (const bool on : { true, false }) {
             dialog.setStaysOnTop(on);
+#ifdef Q_OS_WIN
+            // SetWindowPos shows the native window only: Qt's flag follows its own show()
+            // (seen under Wine).
+            QVERIFY(IsWindowVisible(reinterpret_cast<HWND>(dialog.winId())));
+#else
             QVERIFY(dialog.isVisible());
+#endif
             QCOMPARE(TarnLibTesting::vmStayOnTop(), on);
             QCOMPARE(dialog.isStaysOnTop(), on);
             QTRY_COMPARE(dialog.geometry(), QRect(100, 100, 400, 300));

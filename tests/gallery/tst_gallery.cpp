@@ -16,7 +16,9 @@ class tst_Gallery : public QObject
     {
         QProcess gallery;
         gallery.setProcessEnvironment(environment);
-        gallery.start(QStringLiteral(TARN_GALLERY), arguments);
+        // Text mode: the gallery ends its lines with CR LF on Windows.
+        gallery.start(QStringLiteral(TARN_GALLERY), arguments,
+                      QIODevice::ReadWrite | QIODevice::Text);
         const bool exited =
             gallery.waitForFinished(60000) && gallery.exitStatus() == QProcess::NormalExit;
         m_out = QString::fromLocal8Bit(gallery.readAllStandardOutput());

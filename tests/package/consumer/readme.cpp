@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 // The README's code, as the README shows it, inside a host's main(). Its modal message box is
-// answered as a user would: "Delete" is clicked once the box runs.
+// answered as a user would: "Delete" is clicked once exec() waits for an answer.
 #include <TarnUILib/TarnUILib.h>
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QPushButton>
 #include <QTextStream>
+#include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -14,8 +15,12 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QTimer user;
+    // The box is the modal widget already while show() runs, and on Windows a 10 ms timer can
+    // fire inside show(): a click there closes the box before exec() enters its event loop,
+    // which then waits for ever. Outside exec() no event loop runs here.
     QObject::connect(&user, &QTimer::timeout, [] {
-        if (QWidget *box = QApplication::activeModalWidget())
+        QWidget *box = QApplication::activeModalWidget();
+        if (box && QThread::currentThread()->loopLevel() > 0)
             for (QPushButton *button : box->findChildren<QPushButton *>())
                 if (button->text() == QLatin1String("Delete"))
                     button->click();
