@@ -46,6 +46,9 @@ private slots:
             QVERIFY(box.rect().contains(at));
             QVERIFY(at.top() >= textBottom);
         }
+        QVERIFY(plain->geometry().right() + 1 < green->x()); // apart, not touching
+        const auto *noIcon = uncapped.findChild<QLabel *>("msgbox-icon");
+        QVERIFY(noIcon->isHidden() && noIcon->size().isEmpty());
         box.setMessageIcon(QString());
         QVERIFY(messageIcon->isHidden() && messageIcon->size().isEmpty());
         box.addLabel("centred", false);
