@@ -300,6 +300,9 @@ private Q_SLOTS:
         QVERIFY(QDir().rmdir(m_path));
         QVERIFY(manager.saveAllConfigs());
         QCOMPARE(Manager().getShortCutsKey(Manager::Back).key, QStringLiteral("Ctrl+Alt+B"));
+        manager.updateConfig(Manager::Back, false, QStringLiteral("Ctrl+Alt+B")); // only turned off
+        QVERIFY(manager.saveAllConfigs());
+        QVERIFY(!Manager().getShortCutsKey(Manager::Back).enabled);
     }
 
 #ifdef Q_OS_UNIX
@@ -416,7 +419,8 @@ private Q_SLOTS:
             QCOMPARE(contents(ours), contents(theirs));
     }
 
-    // Taken: the unsaved key of another action; free: the focused field's own key.
+    // Taken: the unsaved key of another action; free: the focused field's own key, and no key
+    // at all.
     void conflictsSkipTheFocusedField()
     {
         Manager manager;
@@ -429,6 +433,7 @@ private Q_SLOTS:
         QVERIFY(manager.checkConflicts(QStringLiteral("Ctrl + Alt + Y")));
         QVERIFY(!manager.checkConflicts(QStringLiteral("Ctrl + Alt + P")));
         QVERIFY(!manager.checkConflicts(QStringLiteral("Ctrl + Alt + M")));
+        QVERIFY(!manager.checkConflicts(QString()));
     }
 };
 

@@ -139,6 +139,11 @@ private slots:
         };
         row("left edge past the minimum: right edge stays",
             { { 0, 150 }, { 400, 150 }, { 298, 100, 202, 300 } });
+        row("left edge to one below the minimum",
+            { { 0, 150 }, { 200, 150 }, { 298, 100, 202, 300 } });
+        row("left edge to one above the minimum",
+            { { 0, 150 }, { 198, 150 }, { 297, 100, 203, 300 } });
+        row("top-left corner", { { 0, 1 }, { -9, -9 }, { 90, 89, 410, 311 } });
         row("right edge", { { 399, 150 }, { 429, 157 }, { 100, 100, 431, 300 } });
         row("right edge after leaving full screen",
             { { 399, 150 }, { 429, 157 }, { 100, 100, 431, 300 }, "", "left full screen" });

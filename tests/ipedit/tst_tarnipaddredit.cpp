@@ -56,7 +56,8 @@ private slots:
     }
 
     // The four parts left to right with a dot between neighbours, Tab going from each to the
-    // next; no part before the first or after the fourth.
+    // next, plain (no box of their own: the base colour reaches their edges); no part before
+    // the first or after the fourth.
     void partsAndDotsLeftToRightInTabOrder()
     {
         TarnIpAddrEdit edit;
@@ -68,29 +69,40 @@ private slots:
             QVERIFY(left->geometry().right() < dots[i]->x());
             QVERIFY(dots[i]->geometry().right() < right->x());
             QCOMPARE(left->nextInFocusChain(), right);
+            const QImage image = left->grab().toImage();
+            const int middle = image.height() / 2;
+            QCOMPARE(image.pixel(0, middle), image.pixel(image.width() / 4, middle));
         }
         QVERIFY(!edit.getPartEdit(-1) && !edit.getPartEdit(4));
     }
 
     void setTextAcceptsOnlyCompleteAddresses_data()
     {
+        QTest::addColumn<int>("part"); // the part given the input, -1 for the whole address
         QTest::addColumn<QString>("input");
-        QTest::addColumn<QStringList>("changes"); // textChanged when replacing 1.2.3.4, in order
+        // The distinct texts textChanged gives when replacing 1.2.3.4, in order.
+        QTest::addColumn<QStringList>("changes");
         const QStringList cleared { ".2.3.4", "..3.4", "...4", "..." }; // one field at a time
         QTest::newRow("leading zero kept")
-            << "0.2.255.09" << QStringList { "0.2.3.4", "0.2.255.4", "0.2.255.09" };
-        QTest::newRow("256") << "256.1.1.1" << cleared;
-        QTest::newRow("three octets") << "1.2.3" << cleared;
+            << -1 << "0.2.255.09" << QStringList { "0.2.3.4", "0.2.255.4", "0.2.255.09" };
+        QTest::newRow("256") << -1 << "256.1.1.1" << cleared;
+        QTest::newRow("three octets") << -1 << "1.2.3" << cleared;
+        QTest::newRow("256 into part 2") << 1 << "256" << QStringList { "1.2.3.4" };
     }
     void setTextAcceptsOnlyCompleteAddresses()
     {
+        QFETCH(int, part);
         QFETCH(QString, input);
         TarnIpAddrEdit edit;
         edit.setText("1.2.3.4");
         QSignalSpy edited(&edit, &TarnIpAddrEdit::textEdited);
         QStringList changes;
         connect(&edit, &TarnIpAddrEdit::textChanged, [&](const QString &t) { changes << t; });
-        edit.setText(input);
+        if (part < 0)
+            edit.setText(input);
+        else
+            edit.getPartEdit(part)->setText(input);
+        changes.removeDuplicates();
         QTEST(changes, "changes");
         QCOMPARE(edited.count(), 0); // not a user edit
     }

@@ -46,6 +46,10 @@ private slots:
             QVERIFY(box.rect().contains(at));
             QVERIFY(at.top() >= textBottom);
         }
+        box.resize(0, box.height()); // as narrow as it goes: the buttons still apart
+        QVERIFY(plain->geometry().right() + 1 < green->x());
+        const auto *noIcon = uncapped.findChild<QLabel *>("msgbox-icon");
+        QVERIFY(noIcon->isHidden() && noIcon->size().isEmpty());
         box.setMessageIcon(QString());
         QVERIFY(messageIcon->isHidden() && messageIcon->size().isEmpty());
         box.addLabel("centred", false);

@@ -216,6 +216,10 @@ private Q_SLOTS:
                                   { "", "Menu", "F9", false, "F8", true, true });
         window.show();
         page.loadShortCuts();
+        // Loading saves each entry the file does not hold yet, those with older settings first;
+        // Screenshot (7), held already, and Menu (10), without a name, are left alone.
+        QCOMPARE(callLog().split(';').filter("save(").join(' '),
+                 "save(0) save(1) save(2) save(3) save(5) save(6) save(4) save(8) save(9)");
         ShortCutEdit *shot = child<ShortCutEdit>(page, "ShortCutIndex", Manager::Screenshot);
         ShortCutEdit *menu = child<ShortCutEdit>(page, "ShortCutIndex", Manager::Menu);
         QPushButton *restore = child<QPushButton>(page, "text", "恢复默认");
@@ -230,6 +234,20 @@ private Q_SLOTS:
                 QVERIFY(a == b || !a->isVisible() || !b->isVisible()
                         || !a->geometry().intersects(b->geometry()));
         }
+        // In each column the fields are 30 apart; however wide the page, the right column's
+        // fields end at its right margin of 60.
+        page.resize(page.sizeHint() + QSize(200, 0));
+        QList<QRect> fields;
+        for (const ShortCutEdit *edit : page.findChildren<ShortCutEdit *>())
+            fields << edit->geometry();
+        std::sort(fields.begin(), fields.end(), [](const QRect &a, const QRect &b) {
+            return std::make_pair(a.x(), a.y()) < std::make_pair(b.x(), b.y());
+        });
+        for (int i = 1; i < fields.size(); ++i) {
+            if (fields[i].x() == fields[i - 1].x())
+                QCOMPARE(fields[i].top() - fields[i - 1].bottom() - 1, 30);
+        }
+        QCOMPARE(fields.last().right() + 1, page.width() - 60);
         const QRect bar(save->mapTo(&page, QPoint()), save->size());
         QVERIFY(page.rect().contains(bar));
         QVERIFY(bar.top() > shot->mapTo(&page, QPoint(0, shot->height())).y());
