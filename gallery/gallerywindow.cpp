@@ -363,7 +363,9 @@ void GalleryWindow::showStorageFailures()
         box.addLabel(reason, false);
     m_storageFailures.clear();
     box.addSecondaryTextSpacing(scaled(6));
-    box.addLabel(tr("Shortcuts you saved stay in effect and are written at the next save that works."), false);
+    box.addLabel(
+        tr("Shortcuts you saved stay in effect and are written at the next save that works."),
+        false);
     box.addButton(tr("OK"), true);
     alignTextsLeft(&box);
     box.exec();
