@@ -288,7 +288,9 @@ private slots:
             QCOMPARE(dialog.focusWidget(), dialog.findChild<QWidget *>("frame-content-widget"));
     }
 
-    void centreShowsOverWidgetsDialogOrScreenTopLeftWhenTooWide()
+    // center() over a widget's dialog, or on the screen at its top-left when too wide; a first
+    // show where a QDialog goes without a parent, where the host moved it with one.
+    void centreOverWidgetsDialogOrScreenAndShowKeepsQtsOrHostsPlace()
     {
         QDialog owner;
         owner.setGeometry(100, 50, 300, 200);
@@ -302,6 +304,16 @@ private slots:
         dialog.resize(available.width() + 100, 500);
         dialog.center(nullptr);
         QTRY_COMPARE(dialog.geometry(), QRect(available.topLeft(), dialog.size()));
+        QDialog plain(nullptr, Qt::FramelessWindowHint);
+        TarnBaseDialog parentless, child(&owner);
+        for (QWidget *each : { (QWidget *)&plain, (QWidget *)&parentless }) {
+            each->resize(200, 100);
+            each->show();
+        }
+        QCOMPARE(parentless.geometry(), plain.geometry());
+        child.move(7, 7);
+        child.show();
+        QCOMPARE(child.pos(), QPoint(7, 7));
     }
 };
 

@@ -120,6 +120,33 @@ private Q_SLOTS:
               "count");
     }
 
+    // The links of a box's message: focus by Tab selects the first, by Shift+Tab the last,
+    // by the mouse none.
+    void linkFocusByTabFirstByBacktabLast_data()
+    {
+        QTest::addColumn<int>("reason");
+        QTest::addColumn<QString>("selected");
+        QTest::newRow("Tab") << int(Qt::TabFocusReason) << "A";
+        QTest::newRow("Shift+Tab") << int(Qt::BacktabFocusReason) << "B";
+        QTest::newRow("mouse") << int(Qt::MouseFocusReason) << "";
+    }
+
+    void linkFocusByTabFirstByBacktabLast()
+    {
+        QFETCH(int, reason);
+        TarnMsgBox box("T", "<a href=\"tarn:a\">A</a> <a href=\"tarn:b\">B</a>", nullptr);
+        box.show();
+        QApplication::setActiveWindow(&box);
+        QVERIFY(QTest::qWaitForWindowActive(&box));
+        QLabel *label = nullptr;
+        for (QLabel *each : box.findChildren<QLabel *>())
+            label = each->text().contains("tarn:") ? each : label;
+        QVERIFY(label);
+        label->clearFocus();
+        label->setFocus(Qt::FocusReason(reason));
+        QTEST(label->selectedText(), "selected");
+    }
+
     void rootDialogClimbsThroughWindowOwners()
     {
         QMainWindow mainWindow;
