@@ -48,7 +48,6 @@ struct Mouse
     QRect result;
     int focus = 0;
     QString setup = {};
-    int border = 1;
 };
 } // namespace
 
@@ -195,49 +194,33 @@ private slots:
         const auto row = [](const char *name, const Mouse &c) {
             QTest::newRow(name) << c;
         };
-        row("left edge past the minimum: right edge stays",
-            { { 0, 150 }, { 400, 150 }, { 298, 100, 202, 300 } });
-        row("left edge to one below the minimum",
-            { { 0, 150 }, { 200, 150 }, { 298, 100, 202, 300 } });
-        row("left edge to one above the minimum",
-            { { 0, 150 }, { 198, 150 }, { 297, 100, 203, 300 } });
+        const QRect still(100, 100, 400, 300), moved(130, 120, 400, 300), up(100, 89, 400, 311);
+        row("left edge below the minimum", { { 0, 150 }, { 200, 150 }, { 298, 100, 202, 300 } });
+        row("left edge above the minimum", { { 0, 150 }, { 198, 150 }, { 297, 100, 203, 300 } });
         row("top-left corner", { { 0, 1 }, { -9, -9 }, { 90, 89, 410, 311 } });
-        row("right edge after leaving full screen",
+        row("top-left off: the later edge", { { 0, 1 }, { -9, -9 }, up, 0, "no corners" });
+        row("right edge after full screen",
             { { 399, 150 }, { 429, 157 }, { 100, 100, 431, 300 }, 0, "left full screen" });
         row("bottom edge", { { 200, 299 }, { 207, 319 }, { 100, 100, 400, 321 } });
-        row("top edge past the minimum: bottom edge stays",
-            { { 200, 0 }, { 200, 400 }, { 100, 248, 400, 152 } });
-        row("top-left corner off: the later edge",
-            { { 0, 1 }, { -9, -9 }, { 100, 89, 400, 311 }, 0, "no corners" });
-        row("third pixel of a border 3 is no edge: move",
-            { { 2, 150 }, { -28, 157 }, { 70, 107, 400, 300 }, 0, "", 3 });
+        row("top edge below the minimum", { { 200, 0 }, { 200, 400 }, { 100, 248, 400, 152 } });
         row("content in the way: move", { { 1, 150 }, { -29, 157 }, { 70, 107, 400, 300 } });
-        row("content of an unmovable dialog: no move",
-            { { 1, 150 }, { -29, 157 }, { 100, 100, 400, 300 }, 0, "unmovable" });
-        row("band, title bar hidden before the release: no drag",
-            { { 200, 2 }, { 100, 20 }, { 100, 100, 400, 300 }, 0, "lost release" });
-        row("title bar hidden before the release: no move",
-            { { 200, 20 }, { 100, 40 }, { 100, 100, 400, 300 }, 0, "lost release" });
-        row("band", { { 200, 2 }, { 200, -8 }, { 100, 89, 400, 311 }, 1 });
-        row("last band row and column, leaving the window",
-            { { 398, 3 }, { 402, -7 }, { 100, 89, 400, 311 }, 1 });
-        row("title bar below the band: move",
-            { { 200, 20 }, { 230, 40 }, { 130, 120, 400, 300 }, 1 });
-        row("content of a fixed size dialog: no move",
-            { { 200, 150 }, { 230, 170 }, { 100, 100, 400, 300 }, 0, "fixed" });
-        row("band of a fixed size dialog: move",
-            { { 200, 3 }, { 230, 23 }, { 130, 120, 400, 300 }, 1, "fixed" });
+        row("content, unmovable", { { 1, 150 }, { -29, 157 }, still, 0, "unmovable" });
+        row("band, release lost", { { 200, 2 }, { 100, 20 }, still, 0, "lost release" });
+        row("title bar, release lost", { { 200, 20 }, { 100, 40 }, still, 0, "lost release" });
+        row("band's last row, pointer out", { { 397, 3 }, { 397, -7 }, up, 1 });
+        row("title bar below the band", { { 200, 20 }, { 230, 40 }, moved, 1 });
+        row("content, fixed size: no move", { { 200, 150 }, { 230, 170 }, still, 0, "fixed" });
+        row("band, fixed size: move", { { 200, 3 }, { 230, 23 }, moved, 1, "fixed" });
         row("maximised, by the title", { { 200, 15 }, { 230, 35 }, {}, 1, "maximised" });
-        row("double click on the title bar's last row", { { 200, 45 }, {}, {}, 2 });
-        row("double click, maximising off",
-            { { 200, 45 }, {}, { 100, 100, 400, 300 }, 2, "no maximise" });
+        row("double click on the title's last row", { { 200, 45 }, {}, {}, 2 });
+        row("double click, no maximising", { { 200, 45 }, {}, still, 2, "no maximise" });
     }
 
     void mouseHonoursEdgesMinimumTitleBandAndMaximising()
     {
         QFETCH(Mouse, c);
         gScale = 1.5;
-        Dialog dialog(c.border, !c.setup.contains("fixed"));
+        Dialog dialog(1, !c.setup.contains("fixed"));
         dialog.m_maximizeEnabled = !c.setup.contains("no maximise");
         dialog.m_movable = !c.setup.contains("unmovable");
         if (c.setup.contains("no corners"))
@@ -275,9 +258,10 @@ private slots:
             QTest::mouseRelease(dialog.windowHandle(), Qt::LeftButton, {}, to);
             // A move with the button held after the release (pressed on another widget) drags
             // nothing.
-            QWidget *under = dialog.childAt(to + QPoint(1, 1)) ?: &dialog;
-            QMouseEvent held(QEvent::MouseMove, under->mapFrom(&dialog, to + QPoint(1, 1)),
-                             global + QPoint(1, 1), Qt::NoButton, Qt::LeftButton, {});
+            QWidget *under = dialog.childAt(to + QPoint(-1, 1));
+            under = under ? under : &dialog;
+            QMouseEvent held(QEvent::MouseMove, under->mapFrom(&dialog, to + QPoint(-1, 1)),
+                             global + QPoint(-1, 1), Qt::NoButton, Qt::LeftButton, {});
             QApplication::sendEvent(under, &held);
         }
         const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
