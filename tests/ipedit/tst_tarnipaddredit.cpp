@@ -55,19 +55,15 @@ private slots:
         QCOMPARE(QPoint(validator->bottom(), validator->top()), QPoint(0, 255));
     }
 
-    // The four parts left to right with a dot between neighbours, Tab going from each to the
-    // next, plain (no box of their own: the base colour reaches their edges); no part before
-    // the first or after the fourth.
-    void partsAndDotsLeftToRightInTabOrder()
+    // Tab goes from each part to the next; the parts are plain (no box of their own: the base
+    // colour reaches their edges); no part before the first or after the fourth. Where the
+    // parts and dots sit is in the accessibility test's expected files.
+    void partsInTabOrderPlain()
     {
         TarnIpAddrEdit edit;
         edit.show();
-        const QList<QLabel *> dots = edit.findChildren<QLabel *>();
-        QCOMPARE(dots.size(), 3);
         for (int i = 0; i < 3; ++i) {
             QWidget *left = edit.getPartEdit(i), *right = edit.getPartEdit(i + 1);
-            QVERIFY(left->geometry().right() < dots[i]->x());
-            QVERIFY(dots[i]->geometry().right() < right->x());
             QCOMPARE(left->nextInFocusChain(), right);
             const QImage image = left->grab().toImage();
             const int middle = image.height() / 2;
