@@ -40,7 +40,9 @@ void openDialog(const Visit &visit)
 // Check boxes added before the labels, which still show above them.
 void openMessageBox(const Visit &visit)
 {
-    TarnMsgBox box(QString(), QStringLiteral("Tarn"), QStringLiteral("Update now?"), nullptr);
+    TarnMsgBox box(QString(), QStringLiteral("Tarn"),
+                   QStringLiteral("A new version is ready. Update now, or when Tarn next starts?"),
+                   nullptr);
     box.addCheckbox(QStringLiteral("Back up first"), true);
     box.addCheckbox(QStringLiteral("Install by themselves"), false);
     box.addLabel(QStringLiteral("Instances restart."), false);

@@ -24,6 +24,7 @@ private slots:
         QTest::newRow("25 stays") << "2,5" << 0 << "25.2.3.25" << 0 << "" << -1;
         QTest::newRow("dot, emptied part 2") << "Backspace,." << 1 << "130..3.25" << 2 << "3" << 1;
         QTest::newRow("dot in part 4 stays") << "End,." << 3 << "130.2.3.25" << 3 << "" << -1;
+        QTest::newRow("0 is an octet") << "0" << 1 << "130.0.3.25" << 1 << "" << -1;
         QTest::newRow("255 in part 4") << "End,5" << 3 << "130.2.3.255" << 3 << "" << -1;
         QTest::newRow("256 refused in part 4") << "End,6" << 3 << "130.2.3.25" << 3 << "" << -1;
         QTest::newRow("pasted 1234 cut to three digits")
