@@ -73,6 +73,18 @@ private slots:
         QVERIFY(!edit.getPartEdit(-1) && !edit.getPartEdit(4));
     }
 
+    // The editor's style sheet colours the four parts only; the dots keep their colour.
+    void styleSheetReachesThePartsOnly()
+    {
+        TarnIpAddrEdit edit;
+        edit.setStyleSheet("color: red");
+        edit.show();
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(edit.getPartEdit(i)->palette().color(QPalette::Text), QColor(Qt::red));
+        for (const QLabel *dot : edit.findChildren<QLabel *>())
+            QVERIFY(dot->palette().color(QPalette::WindowText) != QColor(Qt::red));
+    }
+
     void setTextAcceptsOnlyCompleteAddresses_data()
     {
         QTest::addColumn<int>("part"); // the part given the input, -1 for the whole address
