@@ -71,6 +71,12 @@ private slots:
             QCOMPARE(image.pixel(0, middle), image.pixel(image.width() / 4, middle));
         }
         QVERIFY(!edit.getPartEdit(-1) && !edit.getPartEdit(4));
+        // An empty part shows a caret once it has the focus.
+        QVERIFY(QTest::qWaitForWindowActive(&edit));
+        QWidget *part = edit.getPartEdit(3);
+        const QImage unfocused = part->grab().toImage();
+        part->setFocus();
+        QVERIFY(part->grab().toImage() != unfocused);
     }
 
     // The editor's style sheet colours the four parts only; the dots keep their colour.
