@@ -126,9 +126,9 @@ bool readsAfter(const QRect &a, const QRect &b)
 }
 
 // A window as a screen reader meets it: each node in reading order, with its role, class, name,
-// description, value, state, place in the window (a hidden node's is not seen) and, for a label
-// or a field, its text's alignment; the operable controls without a name; the shown leaves that
-// come before what they follow.
+// object name (a style sheet's hook), description, value, state, place in the window (a hidden
+// node's is not seen) and, for a label or a field, its text's alignment; the operable controls
+// without a name; the shown leaves that come before what they follow.
 struct Reading
 {
     QRect window;
@@ -141,16 +141,17 @@ struct Reading
         const QString name = node->text(QAccessible::Name);
         const QString said = QLatin1String(node->object()->metaObject()->className()) + ' ' + name;
         const QRect rect = node->rect().translated(-window.topLeft());
-        seen << QString(depth * 2, ' ')
-                + QMetaEnum::fromType<QAccessible::Role>().valueToKey(node->role()) + ' ' + said
-                + '|' + node->text(QAccessible::Description) + "| \""
-                + node->text(QAccessible::Value) + '"'
-                + (state.invisible ? QStringLiteral(" hidden")
-                                   : QStringLiteral(" %1,%2 %3x%4")
-                                         .arg(rect.x())
-                                         .arg(rect.y())
-                                         .arg(rect.width())
-                                         .arg(rect.height()))
+        const QString place = state.invisible ? QStringLiteral("hidden")
+                                              : QStringLiteral("%1,%2 %3x%4")
+                                                    .arg(rect.x())
+                                                    .arg(rect.y())
+                                                    .arg(rect.width())
+                                                    .arg(rect.height());
+        seen << QStringLiteral("%1%2 %3#%4|%5| \"%6\" %7")
+                    .arg(QString(depth * 2, ' '),
+                         QMetaEnum::fromType<QAccessible::Role>().valueToKey(node->role()), said,
+                         node->object()->objectName(), node->text(QAccessible::Description),
+                         node->text(QAccessible::Value), place)
                 + (state.checked        ? " checked"
                        : state.readOnly ? " read-only"
                                         : "")
