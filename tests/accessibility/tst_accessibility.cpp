@@ -37,7 +37,8 @@ void openDialog(const Visit &visit)
     inWindow(content, visit);
 }
 
-// Check boxes added before the labels, which still show above them.
+// Check boxes added before the labels, which still show above them; stretches and a spacing
+// as a host adds them.
 void openMessageBox(const Visit &visit)
 {
     TarnMsgBox box(QString(), QStringLiteral("Tarn"),
@@ -45,10 +46,13 @@ void openMessageBox(const Visit &visit)
                    nullptr);
     box.addCheckbox(QStringLiteral("Back up first"), true);
     box.addCheckbox(QStringLiteral("Install by themselves"), false);
+    box.addChkboxStretch(1);
     box.addLabel(QStringLiteral("Instances restart."), false);
+    box.addSecondaryTextSpacing(6);
     box.addLabel(kLink, false);
     box.addButtonSlot(
         QStringLiteral("Release notes"), [] {}, false);
+    box.addBtnStretch(1);
     box.addButton(QStringLiteral("Install"), true);
     box.show();
     visit(&box);

@@ -21,6 +21,7 @@ private slots:
         QTest::addColumn<int>("invalidPart"); // recorded by isIpValid(); -1 as it starts
         QTest::newRow("third digit advances") << "1,9,2" << 0 << "192.2.3.25" << 1 << "2" << -1;
         QTest::newRow("26 advances") << "2,6" << 0 << "26.2.3.25" << 1 << "2" << -1;
+        QTest::newRow("third part advances") << "2,6" << 2 << "130.2.26.25" << 3 << "25" << -1;
         QTest::newRow("25 stays") << "2,5" << 0 << "25.2.3.25" << 0 << "" << -1;
         QTest::newRow("dot, emptied part 2") << "Backspace,." << 1 << "130..3.25" << 2 << "3" << 1;
         QTest::newRow("dot in part 4 stays") << "End,." << 3 << "130.2.3.25" << 3 << "" << -1;
