@@ -95,11 +95,12 @@ void openShortcutPage(const Visit &visit)
     inWindow(new ShortCuts(nullptr, nullptr), visit);
 }
 
-// The page on a larger window, where its stretches share out the room.
-void openShortcutPageEnlarged(const Visit &visit)
+// The page on a window resized to percent of its size: larger, its stretches share out the room.
+template<int percent>
+void openShortcutPageResized(const Visit &visit)
 {
     inWindow(new ShortCuts(nullptr, nullptr), [&visit](QWidget *window) {
-        window->resize(window->size() * 5 / 4);
+        window->resize(window->size() * percent / 100);
         visit(window);
     });
 }
@@ -221,7 +222,7 @@ private Q_SLOTS:
             { "message box with icons", &openMessageBoxWithIcons, true },
             { "conflict notice", &openConflictNotice, true },
             { "shortcut page", &openShortcutPage, false },
-            { "shortcut page enlarged", &openShortcutPageEnlarged, false },
+            { "shortcut page enlarged", &openShortcutPageResized<125>, false },
             { "address editor", &openAddressEditor, true },
         };
         for (const auto &[name, open, byLines] : windows)
