@@ -389,7 +389,39 @@ def tracked_files():
 # ---------------------------------------------------------------------------------------------
 # Report
 
-def write_report(path, args, seed, results, sites_total, seconds, workers, done):
+def equivalents():
+    """The survivors no observer can tell apart, from scripts/mutants-equivalent.txt: (path,
+    source line, mutation) to the reason. Keyed by the line's text, not its number, so an entry
+    outlives edits elsewhere in the file."""
+    found = {}
+    try:
+        with open(os.path.join(ROOT, "scripts", "mutants-equivalent.txt"), encoding="utf-8") as f:
+            for number, line in enumerate(f, 1):
+                if not line.strip() or line.startswith("#"):
+                    continue
+                fields = [field.strip() for field in line.split(" | ")]
+                if len(fields) != 4:
+                    fail("mutants-equivalent.txt:%d: want path | line | mutation | reason" % number)
+                found[tuple(fields[:3])] = fields[3]
+    except FileNotFoundError:
+        pass
+    return found
+
+
+def site_key(site, originals):
+    """(path, the site's source line stripped, the mutation): how equivalents are named."""
+    text = originals[site[0]]
+    line = text[text.rfind("\n", 0, site[2]) + 1:].split("\n", 1)[0].strip()
+    return site[0], line, describe(site)
+
+
+def equivalence(site, originals, known):
+    """Why the mutant of site is equivalent, or None."""
+    return known.get(site_key(site, originals))
+
+
+def write_report(path, args, seed, results, sites_total, seconds, workers, done, originals):
+    known = equivalents()
     folders = {}
     for site, outcome, _ in results:
         counts = folders.setdefault(os.path.dirname(site[0]), [0, 0, 0, 0])
@@ -397,6 +429,9 @@ def write_report(path, args, seed, results, sites_total, seconds, workers, done)
     total = [sum(c[i] for c in folders.values()) for i in range(4)]
     compiled = total[0] + total[1] + total[2]
     caught = total[0] + total[2]
+    survivors = sorted((s for s in results if s[1] == "survived"), key=lambda r: r[0][:3])
+    reasons = [equivalence(s[0], originals, known) for s in survivors]
+    same = sum(1 for r in reasons if r)
 
     def pct(k, n):
         return "%.1f %%" % (100.0 * k / n) if n else "-"
@@ -408,9 +443,12 @@ def write_report(path, args, seed, results, sites_total, seconds, workers, done)
         "compiled sources of `src/`, `keytext/` and `corelib/` drawn at random, each put into its",
         "own copy of the tree, rebuilt and judged by the offscreen unit tests. A timeout counts as",
         "killed; a mutant that does not compile is not counted.", "",
-        "Seed: %d. Score: %d of %d compiled mutants killed (%s). %.1f s per mutant (%d worker%s,"
-        % (seed, caught, compiled, pct(caught, compiled), seconds / max(len(results), 1), workers,
-           "s" if workers > 1 else "") + " %.0f min in all)." % (seconds / 60), "",
+        "Seed: %d. Score: %d of %d compiled mutants killed (%s); %d of the survivors are listed as"
+        % (seed, caught, compiled, pct(caught, compiled), same),
+        "equivalent, so %d of %d that an observer could tell apart (%s). %.1f s per mutant"
+        % (caught, compiled - same, pct(caught, compiled - same), seconds / max(len(results), 1))
+        + " (%d worker%s, %.0f min in all)." % (workers, "s" if workers > 1 else "", seconds / 60),
+        "",
         "| Folder | Killed | Timed out | Survived | Did not compile | Score |",
         "|---|---|---|---|---|---|",
     ]
@@ -419,9 +457,9 @@ def write_report(path, args, seed, results, sites_total, seconds, workers, done)
         lines.append("| %s | %d | %d | %d | %d | %s |" % (name, c[0], c[2], c[1], c[3],
                                                            pct(c[0] + c[2], c[0] + c[1] + c[2])))
     lines += ["", "## Survivors", ""]
-    survivors = sorted((s for s in results if s[1] == "survived"), key=lambda r: r[0][:3])
-    lines += ["- `%s:%d` %s (column %d)" % (s[0][0], s[0][1], describe(s[0]), s[0][7])
-              for s in survivors] or ["None."]
+    lines += ["- `%s:%d` %s (column %d)%s" % (s[0][0], s[0][1], describe(s[0]), s[0][7],
+                                              ": equivalent, " + r if r else "")
+              for s, r in zip(survivors, reasons)] or ["None."]
     os.makedirs(os.path.dirname(path), exist_ok=True)
     with open(path, "w", encoding="utf-8") as f:
         f.write("\n".join(lines) + "\n")
@@ -463,6 +501,11 @@ def main():
         with open(os.path.join(first.src, rel), encoding="utf-8") as f:
             originals[rel] = f.read()
     sites = [site for rel in sources for site in sites_of(rel, originals[rel])]
+    known = equivalents()
+    # An entry whose line has changed names no site any more: say so rather than drop it quietly.
+    for key in set(known) - {site_key(site, originals) for site in sites}:
+        if key[0] in originals:
+            print("mutants: no site for the equivalent %s | %s | %s" % key)
     draw = random.Random(seed).sample(sites, min(args.count, len(sites)))
     if args.list:
         for s in draw:
@@ -528,7 +571,7 @@ def main():
                         len(results), len(draw), outcome, time.time() - t0, site[0], site[1],
                         describe(site), note or ""), flush=True)
                     write_report(report, args, seed, results, len(sites), time.time() - started,
-                                 len(workers), False)
+                                 len(workers), False, originals)
         w.restore(originals)
 
     threads = [threading.Thread(target=work, args=(w,)) for w in workers]
@@ -545,7 +588,7 @@ def main():
     for w in workers:
         w.restore(originals)
     write_report(report, args, seed, results, len(sites), time.time() - started, len(workers),
-                 not stop.is_set())
+                 not stop.is_set(), originals)
     counts = {k: sum(1 for r in results if r[1] == k)
               for k in ("killed", "timed out", "survived", "did not compile")}
     compiled = counts["killed"] + counts["timed out"] + counts["survived"]
