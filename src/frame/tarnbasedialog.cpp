@@ -128,7 +128,7 @@ void TarnBaseDialog::setFrameIcon(const QString &path, int extraWidth)
         pixmap = pixmap.scaledToHeight(m_iconLabel->height(), Qt::SmoothTransformation);
         m_iconLabel->setPixmap(pixmap);
     }
-    const int width = pixmap.isNull() || pixmap.width() == 0 ? 6 : pixmap.width();
+    const int width = pixmap.isNull() ? 6 : pixmap.width();
     m_iconLabel->setFixedWidth(width + extraWidth);
 }
 
