@@ -208,7 +208,7 @@ private slots:
         row("content, unmovable", { { 1, 150 }, { -29, 157 }, still, 0, "unmovable" });
         row("band, release lost", { { 200, 2 }, { 100, 20 }, still, 0, "lost release" });
         row("title bar, release lost", { { 200, 20 }, { 100, 40 }, still, 0, "lost release" });
-        row("band's last row, pointer out", { { 397, 3 }, { 397, -7 }, up, 1 });
+        row("band's last row, pointer out", { { 393, 3 }, { 397, -7 }, up, 1 });
         row("title bar below the band", { { 200, 20 }, { 230, 40 }, moved, 1 });
         row("content, fixed size: no move", { { 200, 150 }, { 230, 170 }, still, 0, "fixed" });
         row("band, fixed size: move", { { 200, 3 }, { 230, 23 }, moved, 1, "fixed" });
@@ -241,6 +241,10 @@ private slots:
         dialog.setFocus();
         int focus = 0;
         connect(title, &TarnTitleWidget::sigSetFocus, [&] { ++focus; });
+        QPoint travel; // the band's last report
+        connect(title, &TarnTitleWidget::sigUpdateDragGeometory, [&](int, int dx, int dy) {
+            travel = { dx, dy };
+        });
         const QPoint global = dialog.mapToGlobal(c.to);
         if (c.to.isNull()) {
             QTest::mouseDClick(dialog.windowHandle(), Qt::LeftButton, {}, c.press);
@@ -268,6 +272,7 @@ private slots:
         const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
         QTRY_COMPARE(dialog.geometry(), c.result.isNull() ? available : c.result);
         QCOMPARE(focus, c.focus);
+        QVERIFY(travel.isNull() || travel == c.to - c.press);
         // A press on the frame or content, not the title bar, focuses the content.
         if (!title->geometry().contains(c.press))
             QCOMPARE(dialog.focusWidget(), dialog.findChild<QWidget *>("frame-content-widget"));
