@@ -8,6 +8,7 @@
 #include "tarntopmost.h"
 
 #include <QBoxLayout>
+#include <QEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QToolButton>
@@ -84,15 +85,15 @@ TarnBaseDialog::TarnBaseDialog(QWidget *parent, const QString &title, int border
 
     m_titleWidget = new TarnTitleWidget;
     m_titleWidget->setObjectName(QStringLiteral("frame-title-widget"));
+    m_titleWidget->setAttribute(Qt::WA_MouseTracking, true);
     m_titleWidget->setLayout(titleLayout);
     m_titleWidget->setFixedHeight(TarnUI::scaled(30));
 
     m_contentWidget = new QWidget(this);
     m_contentWidget->setObjectName(QStringLiteral("frame-content-widget"));
-    // Tracking, it passes moves with no button held on to the dialog, which so puts the
-    // arrow back over it.
     m_contentWidget->setAttribute(Qt::WA_MouseTracking, true);
     m_contentWidget->setFocusPolicy(Qt::StrongFocus);
+    m_contentWidget->installEventFilter(this);
 
     m_mainLayout = new QVBoxLayout;
     m_mainLayout->setSpacing(0);
@@ -191,6 +192,14 @@ void TarnBaseDialog::setWindowResizeEnabled(bool on)
 bool TarnBaseDialog::isFullSrc() const
 {
     return m_fullScreen;
+}
+
+bool TarnBaseDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    // The content widget hides the edges; leaving them for it puts the arrow back.
+    if (watched == m_contentWidget && event->type() == QEvent::MouseMove)
+        setFrameCursor(0);
+    return QDialog::eventFilter(watched, event);
 }
 
 // The nested one-pixel rings together cover a band as wide as the border along each edge.
