@@ -80,20 +80,19 @@ bool isLineBreakPair(char first, char second)
     return (first == '\n' && second == '\r') || (first == '\r' && second == '\n');
 }
 
-// The character of "%XX" or "%UXXXX" at i, with exactly that many hex digits, and the
-// escape's length; -1 for anything else, which stays as it is.
+// The character of "%XX" or "%UXXXX" at i and the escape's length; -1 when the two or four
+// characters are no number, and then the "%" stays as it is. Read by QByteArray::toInt(), as
+// QSettings reads them: a sign, "0x" and blanks around the digits are taken too.
 int keyEscape(const QByteArray &key, int i, int &length)
 {
     const int first = i + 1 + (key.mid(i + 1, 1) == "U");
     const int digits = first > i + 1 ? 4 : 2;
-    if (first + digits > key.size())
+    bool ok = false;
+    const int code = key.mid(first, digits).toInt(&ok, 16);
+    if (!ok || first + digits > key.size())
         return -1;
-    for (int d = first; d < first + digits; ++d) {
-        if (!isHexDigit(key[d]))
-            return -1;
-    }
     length = first + digits - i;
-    return key.mid(first, digits).toInt(nullptr, 16);
+    return ushort(code);
 }
 
 QString unescapedKey(const QByteArray &key)
@@ -458,19 +457,18 @@ int SettingsFile::parse(const QByteArray &data)
 }
 
 // QSettings knows keys by their whole path, "group/key": "[a/b] c" is "[a] b\c". Stored
-// by the path's first part as group, as QSettings writes it.
+// by the path's first part as group, as QSettings writes it. A path with "/" at an end or
+// twice in a row QSettings keeps too, but no lookup reaches it: it must not stand in for
+// the key it would be after cleaning ("a\" for "a").
 void SettingsFile::setPathValue(const QString &section, const QString &key, const QByteArray &raw)
 {
-    if (!section.contains(QLatin1Char('/'))
-        && (!section.isEmpty() || !key.contains(QLatin1Char('/')))) {
-        setRawValue(section, key, raw);
-        return;
-    }
-    const QString path = (section + QLatin1Char('/') + key)
-                             .split(QLatin1Char('/'), Qt::SkipEmptyParts)
-                             .join(QLatin1Char('/'));
+    const QString path = section.isEmpty() ? key : section + QLatin1Char('/') + key;
     const int slash = path.indexOf(QLatin1Char('/'));
-    setRawValue(slash < 0 ? QString() : path.left(slash), path.mid(slash + 1), raw);
+    if (path.startsWith(QLatin1Char('/')) || path.endsWith(QLatin1Char('/'))
+        || path.contains(QLatin1String("//")))
+        setRawValue(section, key, raw);
+    else
+        setRawValue(path.left(std::max(slash, 0)), path.mid(slash + 1), raw);
 }
 
 int SettingsFile::groupIndex(const QString &name)

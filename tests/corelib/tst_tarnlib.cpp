@@ -96,6 +96,28 @@ QStringList randomSettings(int seed)
     return settings;
 }
 
+// Up to 7 random lines, "key=value" or a header, of the characters that mean something to a
+// reader; every other one in UTF-8 with a byte-order mark.
+QByteArray randomFile(int seed)
+{
+    QRandomGenerator random(seed);
+    const QByteArray chars = "a0%U\\ \t,x\x01\xC3\xA9"
+                             "7F@#()\";=[]"; // keys: the first 16
+    const auto text = [&](int kinds, int length) {
+        QByteArray text;
+        for (int n = random.bounded(length); n >= 0; --n)
+            text += chars[random.bounded(kinds)];
+        return text + QByteArray(text.count('"') % 2, '"');
+    };
+    QByteArray data = seed % 2 ? "\xEF\xBB\xBF[a]\n" : "";
+    for (int line = random.bounded(1, 8); line > 0; --line) {
+        data += random.bounded(4) ? 'a' + text(16, 3) + '=' + text(chars.size(), 12)
+                                  : "[a" + text(chars.size(), 8) + ']';
+        data += random.bounded(3) ? "\n" : "\r\n";
+    }
+    return data;
+}
+
 QByteArray contents(const QString &path)
 {
     QFile file(path);
@@ -124,7 +146,7 @@ class tst_TarnLib : public QObject
         if (fault == "file unreadable")
             return QFile::setPermissions(m_path, {});
         if (fault == "disk full") { // a file size limit fails writes as a full disk does
-            const rlimit tiny { 64, 64 };
+            const rlimit tiny { 256, 256 };
             return std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR && setrlimit(RLIMIT_FSIZE, &tiny) == 0;
         }
         if (fault == "killed mid-write")
@@ -348,7 +370,8 @@ private Q_SLOTS:
         row("no byte-order mark, Latin-1", "[S]\nA=\xC3\xA4\n");
         row("@String with a NUL", "[S]\nA=@String(a\\0b)\nB=\"@String(q)\"\n");
         row("other @ forms",
-            "[S]\nA=@ByteArray(x)\nB=@Rect(1 2 3 4)\nC=@Invalid()\nD=@@x\nE=@x)\nF=@@x)\n");
+            "[S]\nA=@ByteArray(x)\nB=@Rect(1 2 3 4)\nC=@Invalid()\nD=@@x\nE=@x)\nF=@@x)\n"
+            "G=@String(x\n");
         row("@Variant holding a text", "[S]\nA=@Variant(\\0\\0\\0\\n\\0\\0\\0\\x2\\0\\x61)\n");
         row("root group in any case", "A=0\n[general]\nB=1\n[GENERAL]\nC=2\n[S]\nD=3\n");
         row("%General", "[%General]\nA=1\n[%general]\nB=2\n[General]\nC=3\n");
@@ -358,9 +381,11 @@ private Q_SLOTS:
         row("spaces, quotes, comments",
             "[S]\n  A  = 1 \nB=\"a\"b\" c\" d \nC=x\\t \nD=\"a;b\" ; c\nE=a;b\nF\t=1\n");
         row("list", "[S]\nA=a,b\nB=\"a,b\"\n");
-        row("paths", "r\\s=0\n[a]\nx\\y=1\n[b%2Fc]\nd=2\n[e/f]\ng=3\n%U0041%41=4\n%4=5\n");
+        row("paths",
+            "q=1\nq\\ =2\nr\\s=0\n[a]\nx\\y=1\n[b%2Fc]\nd=2\n[e/f]\ng=3\n%U0041%41=4\n%4=5\n");
         row("key escapes at the ends of ranges",
-            "[%30%39%61%7A%41%5A%FF%66%46%g]\n%U0100%U00ff%U9aFa%gx%U12x4%U12=1\na%2Fb%2fc%5C=2\n");
+            "[%30%39%61%7A%41%5A%FF%66%46%g]\n%U0100%U00ff%U9aFa%gx%U12x4%U12=1\na%2Fb%2fc%5C=2\n"
+            "%-1%+1% 1%U 0x4%U-041%0x=3\n");
         row("repeated keys and groups", "[S]\nA=1\nA=2\n[T]\nB=1\n[S]\nA=3\n[s]\nA=4\n");
         row("header oddities", "[ S ]x\nA=1\n[T]\n[U]\nB=2\nC==\n");
         row("key characters at the ends of ranges", {}, { "09:@AZ[`az{", "_-.a/b\\c", "1" });
@@ -374,14 +399,17 @@ private Q_SLOTS:
                                   10) });
         row("separators", {}, { "S", "A", "Ctrl+;", "S", "B", "a,b=c", "S", "C", " x " });
         row("@ at the start", {}, { "S", "A", "@x", "S", "B", "@String(x)" });
-        for (int seed = 1; seed <= 20; ++seed)
+        for (int seed = 1; seed <= 20; ++seed) {
             QTest::addRow("random, seed %d", seed) << QByteArray() << randomSettings(seed);
+            QTest::addRow("random file, seed %d", seed) << randomFile(seed) << QStringList();
+        }
     }
 
     void readsAndWritesAsQSettings()
     {
         QFETCH(QByteArray, data);
         QFETCH(QStringList, settings);
+        const QByteArray tag = QTest::currentDataTag();
         const QString ours = m_dir->filePath("ours"), theirs = m_dir->filePath("theirs");
         QFile file(theirs);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(data) == data.size());
@@ -399,12 +427,16 @@ private Q_SLOTS:
         for (const QString &path :
              settings.isEmpty() ? QStringList { theirs } : QStringList { ours, theirs }) {
             const SettingsFile read = SettingsFile::load(path);
+            // A random file may hold a line no settings writer writes (a quote left open).
+            if (read.status() == SettingsFile::Damaged && tag.startsWith("random file"))
+                continue;
             QCOMPARE(read.status(), SettingsFile::Ok);
             QSettings reader(path, QSettings::IniFormat);
             const QStringList keys = reader.allKeys();
             QCOMPARE(keys.size(), path == ours ? settings.size() / 3 : keys.size());
-            QVERIFY(!keys.isEmpty());
             for (const QString &key : keys) {
+                if (key.split('/', Qt::SkipEmptyParts).join('/') != key)
+                    continue; // QSettings itself cannot read "/a", "a//b" or "a/" back
                 const int slash = key.indexOf('/');
                 QCOMPARE(read.value(key.left(std::max(slash, 0)), key.mid(slash + 1)),
                          reader.value(key).toString());
@@ -415,7 +447,7 @@ private Q_SLOTS:
         }
         // QSettings writes a text with a NUL as "@String(...)", and its groups and keys sorted.
         if (data.isEmpty() && !settings.join(QString()).contains(QChar())
-            && !QByteArray(QTest::currentDataTag()).startsWith("random"))
+            && !tag.startsWith("random"))
             QCOMPARE(contents(ours), contents(theirs));
     }
 
