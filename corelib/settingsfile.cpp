@@ -197,8 +197,9 @@ QString unescapedValue(const QByteArray &raw, bool utf8)
     int kept = 0; // trailing spaces up to here were escaped: they stay
     for (int i = skipSpaces(raw, 0); i < raw.size();) {
         const char ch = raw[i];
-        if (ch == '\\' && ++i < raw.size()) {
-            if (const int code = escaped(raw, i); code >= 0)
+        if (ch == '\\') {
+            // At the very end of the file it stands for nothing, as before a line break.
+            if (const int code = ++i < raw.size() ? escaped(raw, i) : -1; code >= 0)
                 result += QChar(code);
             kept = result.size();
         } else if (ch == '"') {
