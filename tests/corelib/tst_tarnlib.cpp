@@ -46,20 +46,19 @@ int saveOften(int writer, const QString &path)
 {
     Manager manager;
     QSettings settings(path, QSettings::IniFormat);
-    int failures = 0;
-    QObject::connect(&manager, &Manager::storageFailed, [&] { ++failures; });
+    QSignalSpy failures(&manager, &Manager::storageFailed);
+    const auto index = writer ? Manager::Back : Manager::Menu;
     for (int i = 0; i < 100; ++i) {
         if (writer == 2) {
             settings.setValue(QStringLiteral("Other/count"), i);
             settings.sync();
         } else {
             manager.loadShortCutsKey();
-            manager.updateConfig(writer ? Manager::Back : Manager::Menu, true,
-                                 QStringLiteral("Ctrl+%1").arg(i));
-            manager.saveConfig(writer ? Manager::Back : Manager::Menu);
+            manager.updateConfig(index, true, QStringLiteral("Ctrl+%1").arg(i));
+            manager.saveConfig(index);
         }
     }
-    return failures > 0 || settings.status() != QSettings::NoError;
+    return !failures.isEmpty() || settings.status() != QSettings::NoError;
 }
 #endif
 
@@ -84,16 +83,12 @@ QStringList randomSettings(int seed)
                             : names[random.bounded(names.size())];
         return text;
     };
-    QSet<QPair<QString, QString>> used;
     QStringList settings;
-    while (used.size() < 40) {
+    while (settings.size() < 120) {
         const QString group = text(1, false), key = text(1, false);
         if (isClean(group + '/' + key) && !group.contains('/')
-            && group.compare("general", Qt::CaseInsensitive) != 0
-            && !used.contains({ group, key })) {
-            used.insert({ group, key });
+            && group.compare("general", Qt::CaseInsensitive) != 0)
             settings << group << key << text(0, random.bounded(2));
-        }
     }
     return settings;
 }
@@ -387,8 +382,6 @@ private Q_SLOTS:
         const auto row = [](const char *tag, const QByteArray &data, QStringList settings = {}) {
             QTest::newRow(tag) << data << settings;
         };
-        row("byte-order mark, UTF-8 value", "\xEF\xBB\xBF[S]\nA=\xC3\xA4\nB=1\n");
-        row("no byte-order mark, Latin-1", "[S]\nA=\xC3\xA4\n");
         row("@String with a NUL", "[S]\nA=@String(a\\0b)\nB=\"@String(q)\"\n");
         row("other @ forms",
             "[S]\nA=@ByteArray(x)\nB=@Rect(1 2 3 4)\nC=@Invalid()\nD=@@x\nE=@x)\nF=@@x)\n"
@@ -401,7 +394,6 @@ private Q_SLOTS:
         row("octal escapes", "[S]\nA=\\0\\7\\8\\08\\778\nB=\\x9\\xaf\\xAFg\\x0F\n");
         row("spaces, quotes, comments",
             "[S]\n  A  = 1 \nB=\"a\"b\" c\" d \nC=x\\t \nD=\"a;b\" ; c\nE=a;b\nF\t=1\n");
-        row("list", "[S]\nA=a,b\nB=\"a,b\"\n");
         row("paths",
             "q=1\nq\\ =2\nr\\s=0\n[a]\nx\\y=1\n[b%2Fc]\nd=2\n[e/f]\ng=3\n%U0041%41=4\n%4=5\n");
         row("key escapes at the ends of ranges",
