@@ -408,11 +408,16 @@ def equivalents():
     return found
 
 
-def equivalence(site, originals, known):
-    """Why the mutant of site is equivalent, or None."""
+def site_key(site, originals):
+    """(path, the site's source line stripped, the mutation): how equivalents are named."""
     text = originals[site[0]]
     line = text[text.rfind("\n", 0, site[2]) + 1:].split("\n", 1)[0].strip()
-    return known.get((site[0], line, describe(site)))
+    return site[0], line, describe(site)
+
+
+def equivalence(site, originals, known):
+    """Why the mutant of site is equivalent, or None."""
+    return known.get(site_key(site, originals))
 
 
 def write_report(path, args, seed, results, sites_total, seconds, workers, done, originals):
@@ -496,6 +501,11 @@ def main():
         with open(os.path.join(first.src, rel), encoding="utf-8") as f:
             originals[rel] = f.read()
     sites = [site for rel in sources for site in sites_of(rel, originals[rel])]
+    known = equivalents()
+    # An entry whose line has changed names no site any more: say so rather than drop it quietly.
+    for key in set(known) - {site_key(site, originals) for site in sites}:
+        if key[0] in originals:
+            print("mutants: no site for the equivalent %s | %s | %s" % key)
     draw = random.Random(seed).sample(sites, min(args.count, len(sites)))
     if args.list:
         for s in draw:

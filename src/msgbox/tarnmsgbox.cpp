@@ -64,7 +64,6 @@ void TarnMsgBox::initUIWithText(QString text)
     bodyLayout->addWidget(createTextFrame(std::move(text)));
 
     m_buttonLayout = new QHBoxLayout;
-    m_buttonLayout->setObjectName(QStringLiteral("msgbox-button-row"));
     m_buttonLayout->setContentsMargins(TarnUI::scaled(kButtonRowSideMargin), 0,
                                        TarnUI::scaled(kButtonRowSideMargin),
                                        TarnUI::scaled(kButtonRowBottomMargin));
@@ -96,9 +95,7 @@ QFrame *TarnMsgBox::createTextFrame(QString text)
     TarnLinkFocus::install(textLabel);
 
     m_checkboxLayout = tightLayout<QHBoxLayout>(nullptr, TarnUI::scaled(kCheckboxSpacing));
-    m_checkboxLayout->setObjectName(QStringLiteral("msgbox-checkbox-row"));
     m_secondaryTextLayout = tightLayout<QVBoxLayout>();
-    m_secondaryTextLayout->setObjectName(QStringLiteral("msgbox-secondary-text"));
 
     // The frame gets its parent when the body layout takes it in.
     auto *textFrame = new QFrame;

@@ -37,16 +37,22 @@ void openDialog(const Visit &visit)
     inWindow(content, visit);
 }
 
-// Check boxes added before the labels, which still show above them.
+// Check boxes added before the labels, which still show above them; stretches and a spacing
+// as a host adds them.
 void openMessageBox(const Visit &visit)
 {
-    TarnMsgBox box(QString(), QStringLiteral("Tarn"), QStringLiteral("Update now?"), nullptr);
+    TarnMsgBox box(QString(), QStringLiteral("Tarn"),
+                   QStringLiteral("A new version is ready. Update now, or when Tarn next starts?"),
+                   nullptr);
     box.addCheckbox(QStringLiteral("Back up first"), true);
     box.addCheckbox(QStringLiteral("Install by themselves"), false);
+    box.addChkboxStretch(1);
     box.addLabel(QStringLiteral("Instances restart."), false);
+    box.addSecondaryTextSpacing(6);
     box.addLabel(kLink, false);
     box.addButtonSlot(
         QStringLiteral("Release notes"), [] {}, false);
+    box.addBtnStretch(1);
     box.addButton(QStringLiteral("Install"), true);
     box.show();
     visit(&box);
@@ -89,11 +95,12 @@ void openShortcutPage(const Visit &visit)
     inWindow(new ShortCuts(nullptr, nullptr), visit);
 }
 
-// The page on a larger window, where its stretches share out the room.
-void openShortcutPageEnlarged(const Visit &visit)
+// The page on a window resized to percent of its size: larger, its stretches share out the room.
+template<int percent>
+void openShortcutPageResized(const Visit &visit)
 {
     inWindow(new ShortCuts(nullptr, nullptr), [&visit](QWidget *window) {
-        window->resize(window->size() * 5 / 4);
+        window->resize(window->size() * percent / 100);
         visit(window);
     });
 }
@@ -124,9 +131,9 @@ bool readsAfter(const QRect &a, const QRect &b)
 }
 
 // A window as a screen reader meets it: each node in reading order, with its role, class, name,
-// description, value, state, place in the window (a hidden node's is not seen) and, for a label
-// or a field, its text's alignment; the operable controls without a name; the shown leaves that
-// come before what they follow.
+// object name (a style sheet's hook), description, value, state, place in the window (a hidden
+// node's is not seen) and, for a label or a field, its text's alignment; the operable controls
+// without a name; the shown leaves that come before what they follow.
 struct Reading
 {
     QRect window;
@@ -139,16 +146,17 @@ struct Reading
         const QString name = node->text(QAccessible::Name);
         const QString said = QLatin1String(node->object()->metaObject()->className()) + ' ' + name;
         const QRect rect = node->rect().translated(-window.topLeft());
-        seen << QString(depth * 2, ' ')
-                + QMetaEnum::fromType<QAccessible::Role>().valueToKey(node->role()) + ' ' + said
-                + '|' + node->text(QAccessible::Description) + "| \""
-                + node->text(QAccessible::Value) + '"'
-                + (state.invisible ? QStringLiteral(" hidden")
-                                   : QStringLiteral(" %1,%2 %3x%4")
-                                         .arg(rect.x())
-                                         .arg(rect.y())
-                                         .arg(rect.width())
-                                         .arg(rect.height()))
+        const QString place = state.invisible ? QStringLiteral("hidden")
+                                              : QStringLiteral("%1,%2 %3x%4")
+                                                    .arg(rect.x())
+                                                    .arg(rect.y())
+                                                    .arg(rect.width())
+                                                    .arg(rect.height());
+        seen << QStringLiteral("%1%2 %3#%4|%5| \"%6\" %7")
+                    .arg(QString(depth * 2, ' '),
+                         QMetaEnum::fromType<QAccessible::Role>().valueToKey(node->role()), said,
+                         node->object()->objectName(), node->text(QAccessible::Description),
+                         node->text(QAccessible::Value), place)
                 + (state.checked        ? " checked"
                        : state.readOnly ? " read-only"
                                         : "")
@@ -214,7 +222,7 @@ private Q_SLOTS:
             { "message box with icons", &openMessageBoxWithIcons, true },
             { "conflict notice", &openConflictNotice, true },
             { "shortcut page", &openShortcutPage, false },
-            { "shortcut page enlarged", &openShortcutPageEnlarged, false },
+            { "shortcut page enlarged", &openShortcutPageResized<125>, false },
             { "address editor", &openAddressEditor, true },
         };
         for (const auto &[name, open, byLines] : windows)

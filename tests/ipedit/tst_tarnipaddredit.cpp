@@ -21,9 +21,11 @@ private slots:
         QTest::addColumn<int>("invalidPart"); // recorded by isIpValid(); -1 as it starts
         QTest::newRow("third digit advances") << "1,9,2" << 0 << "192.2.3.25" << 1 << "2" << -1;
         QTest::newRow("26 advances") << "2,6" << 0 << "26.2.3.25" << 1 << "2" << -1;
+        QTest::newRow("third part advances") << "2,6" << 2 << "130.2.26.25" << 3 << "25" << -1;
         QTest::newRow("25 stays") << "2,5" << 0 << "25.2.3.25" << 0 << "" << -1;
         QTest::newRow("dot, emptied part 2") << "Backspace,." << 1 << "130..3.25" << 2 << "3" << 1;
         QTest::newRow("dot in part 4 stays") << "End,." << 3 << "130.2.3.25" << 3 << "" << -1;
+        QTest::newRow("0 is an octet") << "0" << 1 << "130.0.3.25" << 1 << "" << -1;
         QTest::newRow("255 in part 4") << "End,5" << 3 << "130.2.3.255" << 3 << "" << -1;
         QTest::newRow("256 refused in part 4") << "End,6" << 3 << "130.2.3.25" << 3 << "" << -1;
         QTest::newRow("pasted 1234 cut to three digits")
@@ -70,6 +72,24 @@ private slots:
             QCOMPARE(image.pixel(0, middle), image.pixel(image.width() / 4, middle));
         }
         QVERIFY(!edit.getPartEdit(-1) && !edit.getPartEdit(4));
+        // An empty part shows a caret once it has the focus.
+        QVERIFY(QTest::qWaitForWindowActive(&edit));
+        QWidget *part = edit.getPartEdit(3);
+        const QImage unfocused = part->grab().toImage();
+        part->setFocus();
+        QVERIFY(part->grab().toImage() != unfocused);
+    }
+
+    // The editor's style sheet colours the four parts only; the dots keep their colour.
+    void styleSheetReachesThePartsOnly()
+    {
+        TarnIpAddrEdit edit;
+        edit.setStyleSheet("color: red");
+        edit.show();
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(edit.getPartEdit(i)->palette().color(QPalette::Text), QColor(Qt::red));
+        for (const QLabel *dot : edit.findChildren<QLabel *>())
+            QVERIFY(dot->palette().color(QPalette::WindowText) != QColor(Qt::red));
     }
 
     void setTextAcceptsOnlyCompleteAddresses_data()

@@ -10,8 +10,8 @@ class TestTarnMsgBox : public QObject
 
 private slots:
     // What resizing shows (the box at rest is in the accessibility test's expected files): the
-    // width capped with the title icon, not without it, the buttons inside the box below the text and
-    // apart when it is as narrow as it goes; the icon gone once taken away, links that open.
+    // width capped with the title icon, not without it, the buttons inside the box below the text
+    // and apart when it is as narrow as it goes; the icon gone once taken away; links that open.
     void widthCappedBesideIconButtonsInsideBelowText()
     {
         QTemporaryDir dir;
@@ -41,6 +41,24 @@ private slots:
         QVERIFY(messageIcon->isVisible());
         box.setMessageIcon(QString());
         QVERIFY(messageIcon->isHidden() && messageIcon->size().isEmpty());
+    }
+
+    // A box whose icon was taken away looks like one that never had one: no inset, text centred.
+    void iconTakenAwayAsIfNeverSet()
+    {
+        QTemporaryDir dir;
+        const QString icon = dir.filePath("48x48.png");
+        QVERIFY(QWidget().grab(QRect(0, 0, 48, 48)).save(icon));
+        TarnMsgBox once("T", "M", nullptr), never("T", "M", nullptr);
+        once.setMessageIcon(icon);
+        once.setMessageIcon(QString());
+        QCOMPARE(once.sizeHint(), never.sizeHint());
+        for (TarnMsgBox *shown : { &once, &never }) {
+            shown->addButton("A wide button's text", false);
+            shown->show();
+        }
+        QCOMPARE(once.findChild<QLabel *>("TarnLabelText_Regular_12")->geometry(),
+                 never.findChild<QLabel *>("TarnLabelText_Regular_12")->geometry());
     }
 
     // Three runs of exec(), ended by a button, by Escape and by a button whose callback sees itself

@@ -122,7 +122,8 @@ private Q_SLOTS:
     }
 
     // Screenshot's field (index 7) showing Ctrl + Alt + P as after a load, in a dialog that must
-    // never see a key, not even Esc or Return; Back holds Esc. calls: what the manager is asked,
+    // never see a key, not even Esc or Return; Back holds Esc; selected after: the text, unless a
+    // prefix or the focus has left. calls: what the manager is asked,
     // %1 standing for the text shown after. A check with no update after it is a refused
     // capture, which must show the conflict notice with its spaces.
     void capture_data()
@@ -140,6 +141,7 @@ private Q_SLOTS:
         row("releases keep a combination", "+Control C+Q C-Q -Control", "Ctrl + Q", accepted);
         row("esc refused after capture", "+F7 +Escape", "F7", "check(%1);update(7,%1);check(Esc)");
         row("a click only selects", "@L", "Ctrl + Alt + P", "");
+        row("focus leaving deselects", "@L @O", "Ctrl + Alt + P", "");
         row("typing and a context menu change nothing", "@L @T @M", "Ctrl + Alt + P", "");
         row("boss key: a bare key gets Alt", "@B +F6", "Alt + F6", accepted);
         row("boss key: bare space gets Ctrl and Alt", "@B +Space", "Ctrl + Alt + Space", accepted);
@@ -165,7 +167,8 @@ private Q_SLOTS:
         delete menu;
         QVERIFY(!menu);
         QCOMPARE(edit->text(), after);
-        QCOMPARE(edit->selectedText(), after.endsWith(' ') ? QString() : after);
+        QCOMPARE(edit->selectedText(),
+                 after.endsWith(' ') || steps.endsWith("@O") ? QString() : after);
         QCOMPARE(Manager::_instance ? callLog() : QString(), calls.replace("%1", after));
         QCOMPARE(notice, calls.section(';', -1).startsWith("check") ? "   快捷键冲突   " : "");
         QCOMPARE(finished.count(), 0);

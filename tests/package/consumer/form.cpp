@@ -19,18 +19,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<QWidget *>("widget");
         QTest::addColumn<QString>("className");
-        const QList<QWidget *> widgets = { m_ui.tarnIpAddrEdit,
-                                           m_ui.tarnComboBox,
-                                           m_ui.tarnLineEdit,
-                                           m_ui.tarnCheckBox,
-                                           m_ui.tarnLabel,
-                                           m_ui.tarnPushButton,
-                                           m_ui.autoHideScrollListView,
-                                           m_ui.autoHideScrollTableView,
-                                           m_ui.autoHideScrollListWidget,
-                                           m_ui.autoHideScrollTableWidget,
-                                           m_ui.rotateAnimLabel,
-                                           m_ui.shortCutEdit };
+        // Each widget of the form is named after its class, the first letter lowered.
+        const QList<QWidget *> widgets =
+            m_form.findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+        QCOMPARE(widgets.size(), 12);
         for (QWidget *widget : widgets) {
             QString name = widget->objectName();
             name[0] = name[0].toUpper();
