@@ -390,7 +390,7 @@ private Q_SLOTS:
         row("long escapes", "[S]\nA=\\x10041\nB=\\xFFFFFFFFF1\nC=\\1234\nD=\\x41G\nE=\\q\\x\\9.\n");
         row("octal escapes", "[S]\nA=\\0\\7\\8\\08\\778\nB=\\x9\\xaf\\xAFg\\x0F\n");
         row("spaces, quotes, comments",
-            "[S]\n  A  = 1 \nB=\"a\"b\" c\" d \nC=x\\t \nD=\"a;b\" ; c\nE=a;b\nF\t=1\n");
+            "[S]\n  A  = 1 \nB=\"a\"b\" c\" d \nC=x\\t \nD=\"a;b\" ; c\nE=a;b\nF\t=1\nG=\\\"");
         row("paths",
             "q=1\nq\\ =2\nr\\s=0\n[a]\nx\\y=1\n[b%2Fc]\nd=2\n[e/f]\ng=3\n%U0041%41=4\n%4=5\n");
         row("key escapes at the ends of ranges",
