@@ -468,6 +468,11 @@ private Q_SLOTS:
         QVERIFY(!manager.checkConflicts(QStringLiteral("Ctrl + Alt + P")));
         QVERIFY(!manager.checkConflicts(QStringLiteral("Ctrl + Alt + M")));
         QVERIFY(!manager.checkConflicts(QString()));
+        ShortCutsKey seeded; // the test hook takes only the indexes of actions
+        seeded.key = QStringLiteral("F4");
+        for (const int index : { -1, int(Manager::BossKey), int(Manager::ActionCount) })
+            TarnLibTesting::seedEntry(&manager, Manager::ShortCutIndex(index), seeded);
+        QVERIFY(manager.checkConflicts(QStringLiteral("F4")));
     }
 };
 
