@@ -319,8 +319,8 @@ private Q_SLOTS:
 #endif
 
     // A key whose save failed stays in effect over a reload, the page's migration of older
-    // settings leaves it alone, and the next save that works writes it. Set back after another
-    // writer changed it, or only turned off, it is written too.
+    // settings leaves it alone, and the next save that works writes it. Then another writer
+    // changes it: a save leaves that alone, but the key set back, or only turned off, is written.
     void failedSaveKeptUntilOneWorks()
     {
         const QString key = QStringLiteral("Ctrl+Alt+B");
@@ -336,6 +336,8 @@ private Q_SLOTS:
         QVERIFY(manager.saveAllConfigs());
         QCOMPARE(Manager().getShortCutsKey(Manager::Back).key, key);
         QSettings(m_path, QSettings::IniFormat).setValue("ShortCuts/Back/Key", "F9");
+        QVERIFY(manager.saveAllConfigs()); // not changed here: another writer's key stays
+        QCOMPARE(Manager().getShortCutsKey(Manager::Back).key, QStringLiteral("F9"));
         manager.loadShortCutsKey();
         manager.updateConfig(Manager::Back, true, key);
         QVERIFY(manager.saveAllConfigs());
