@@ -268,7 +268,7 @@ bool nextLine(const QByteArray &data, int &pos, int &start, int &end, int &equal
     bool nul = false;
     int i = start;
     for (; i < size && text[i] != '\n' && text[i] != '\r' && (quoted || text[i] != ';'); ++i) {
-        if (text[i] == '=' && !quoted && equals < 0)
+        if (text[i] == '=' && !quoted && equals == -1)
             equals = i;
         else if (text[i] == '"')
             quoted = !quoted;
