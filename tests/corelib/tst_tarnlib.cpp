@@ -152,9 +152,11 @@ class tst_TarnLib : public QObject
             const rlimit tiny { 256, 256 };
             return std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR && setrlimit(RLIMIT_FSIZE, &tiny) == 0;
         }
-        if (fault == "killed mid-write") // half of the new file written
-            return inChild([] {
-                       TarnLibTesting::killAtSaveStep(TarnLibTesting::HalfWritten);
+        if (fault.startsWith("killed")) // half of the new file written, or all of it
+            return inChild([&] {
+                       TarnLibTesting::killAtSaveStep(fault.endsWith("mid-write")
+                                                          ? TarnLibTesting::HalfWritten
+                                                          : TarnLibTesting::Written);
                        return int(Manager().saveAllConfigs());
                    })
                 == -1;
@@ -290,6 +292,7 @@ private Q_SLOTS:
         row("file unreadable", "LDU");
         row("disk full", "");
         row("killed mid-write", "S");
+        row("killed before the rename", "S");
     }
 
     // Each row runs in a child process, which takes the fault's limits with it. Root ignores
