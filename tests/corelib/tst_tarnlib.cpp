@@ -384,7 +384,7 @@ private Q_SLOTS:
         row("@Variant holding a text", "[S]\nA=@Variant(\\0\\0\\0\\n\\0\\0\\0\\x2\\0\\x61)\n");
         row("root group in any case", "A=0\n[general]\nB=1\n[GENERAL]\nC=2\n[S]\nD=3\n");
         row("%General", "[%General]\nA=1\n[%general]\nB=2\n[General]\nC=3\n");
-        row("line continuation", "[S]\nA=Ctrl+\\\nAlt+B\nB=a \\\r\n   b\nC=x\nD=x \\");
+        row("line continuation", "[S]\nA=Ctrl+\\\nAlt+B\nB=a \\\r\n   b\nC=\\q\rE=1\nD=x \\");
         row("long escapes", "[S]\nA=\\x10041\nB=\\xFFFFFFFFF1\nC=\\1234\nD=\\x41G\nE=\\q\\x\\9.\n");
         row("octal escapes", "[S]\nA=\\0\\7\\8\\08\\778\nB=\\x9\\xaf\\xAFg\\x0F\n");
         row("spaces, quotes, comments",
