@@ -465,8 +465,7 @@ void SettingsFile::setPathValue(const QString &section, const QString &key, cons
 {
     const QString path = section.isEmpty() ? key : section + QLatin1Char('/') + key;
     const int slash = path.indexOf(QLatin1Char('/'));
-    if (path.startsWith(QLatin1Char('/')) || path.endsWith(QLatin1Char('/'))
-        || path.contains(QLatin1String("//")))
+    if (path.split(QLatin1Char('/'), Qt::SkipEmptyParts).join(QLatin1Char('/')) != path)
         setRawValue(section, key, raw);
     else
         setRawValue(path.left(std::max(slash, 0)), path.mid(slash + 1), raw);
@@ -524,9 +523,7 @@ QString SettingsFile::value(const QString &group, const QString &key) const
 
 void SettingsFile::setValue(const QString &group, const QString &key, const QString &value)
 {
-    const QByteArray raw = escapedValue(value);
-    setRawValue(group, key, raw);
-    m_changes.append({ group, key, raw });
+    m_changes.append({ group, key, escapedValue(value) });
 }
 
 bool SettingsFile::save(QString *error)
