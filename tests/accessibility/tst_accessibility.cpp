@@ -58,7 +58,7 @@ void openMessageBox(const Visit &visit)
     visit(&box);
 }
 
-// Both icons: the title's scales, the message's does not.
+// Both icons: the title's scales, the message's does not; labels beside an icon align left.
 void openMessageBoxWithIcons(const Visit &visit)
 {
     QTemporaryDir dir;
@@ -66,7 +66,7 @@ void openMessageBoxWithIcons(const Visit &visit)
     QImage image(48, 48, QImage::Format_ARGB32);
     image.fill(Qt::red);
     image.save(icon);
-    TarnMsgBox box(icon, QStringLiteral("Tarn"), QStringLiteral("Update now?"), nullptr);
+    TarnMsgBox box(icon, QStringLiteral("Tarn"), QStringLiteral("A new version is ready."), nullptr);
     box.setMessageIcon(icon);
     box.addLabel(QStringLiteral("Instances restart."), false);
     box.addCheckbox(QStringLiteral("Back up first"), true);
