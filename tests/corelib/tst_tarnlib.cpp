@@ -175,6 +175,8 @@ class tst_TarnLib : public QObject
             data.truncate(data.lastIndexOf('=') - 2);
         else if (fault == "too large to be settings")
             data += QByteArray(17 << 20, '\n');
+        else if (fault == "16 MiB, the most that is read")
+            data += QByteArray((16 << 20) - data.size(), '\n');
         else if (fault == "byte-order mark")
             data.prepend("\xEF\xBB\xBF");
         else if (fault == "binary")
@@ -285,6 +287,7 @@ private Q_SLOTS:
         row("link to nothing", "SG");
         row("left by a killed writer", "S");
         row("too large to be settings", "LD", {}, "larger than 16 MiB, not a settings file");
+        row("16 MiB, the most that is read", "S");
         row("binary", "LSBD");
         row("directory in its place", "LD", {}, "not a file");
         row("folder read-only", "U", {}, "cannot take the lock %1.lock (cannot create it)");
@@ -341,6 +344,7 @@ private Q_SLOTS:
         manager.updateConfig(Manager::Back, false, key);
         QVERIFY(manager.saveAllConfigs());
         QVERIFY(!Manager().getShortCutsKey(Manager::Back).enabled);
+        QCOMPARE(contents(m_path).count("Back\\Enabled"), 1); // set again, not added again
     }
 
 #ifdef Q_OS_UNIX
