@@ -345,6 +345,8 @@ private Q_SLOTS:
         QVERIFY(manager.saveAllConfigs());
         QVERIFY(!Manager().getShortCutsKey(Manager::Back).enabled);
         QCOMPARE(contents(m_path).count("Back\\Enabled"), 1); // set again, not added again
+        TarnLibTesting::setConfigPath(m_dir->filePath(QStringLiteral("new/tarn.ini")));
+        QVERIFY(manager.saveAllConfigs()); // as at a first start: the folder is made
     }
 
 #ifdef Q_OS_UNIX
@@ -462,7 +464,7 @@ private Q_SLOTS:
     void conflictsSkipTheFocusedField()
     {
         Manager manager;
-        manager.updateConfig(Manager::Menu, QStringLiteral("Ctrl + Alt + Y"));
+        QVERIFY(manager.updateConfig(Manager::Menu, QStringLiteral("Ctrl + Alt + Y")));
         QWindow field;
         field.setProperty("ShortCutIndex", int(Manager::Screenshot));
         field.show();
