@@ -40,8 +40,8 @@ void RotateAnimLabel::stopAnimation()
 
 void RotateAnimLabel::timerEvent(QTimerEvent *event)
 {
-    // A stopped label has id 0, which no running timer carries.
-    if (m_timerId == 0 || event->timerId() != m_timerId)
+    // A stopped label has id 0, which no timer carries.
+    if (event->timerId() != m_timerId)
         return;
     m_angle += AngleStep;
     update();

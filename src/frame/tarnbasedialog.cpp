@@ -8,7 +8,6 @@
 #include "tarntopmost.h"
 
 #include <QBoxLayout>
-#include <QEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QToolButton>
@@ -85,15 +84,15 @@ TarnBaseDialog::TarnBaseDialog(QWidget *parent, const QString &title, int border
 
     m_titleWidget = new TarnTitleWidget;
     m_titleWidget->setObjectName(QStringLiteral("frame-title-widget"));
-    m_titleWidget->setAttribute(Qt::WA_MouseTracking, true);
     m_titleWidget->setLayout(titleLayout);
     m_titleWidget->setFixedHeight(TarnUI::scaled(30));
 
     m_contentWidget = new QWidget(this);
     m_contentWidget->setObjectName(QStringLiteral("frame-content-widget"));
+    // Tracking, it passes moves with no button held on to the dialog, which so puts the
+    // arrow back over it.
     m_contentWidget->setAttribute(Qt::WA_MouseTracking, true);
     m_contentWidget->setFocusPolicy(Qt::StrongFocus);
-    m_contentWidget->installEventFilter(this);
 
     m_mainLayout = new QVBoxLayout;
     m_mainLayout->setSpacing(0);
@@ -129,7 +128,7 @@ void TarnBaseDialog::setFrameIcon(const QString &path, int extraWidth)
         pixmap = pixmap.scaledToHeight(m_iconLabel->height(), Qt::SmoothTransformation);
         m_iconLabel->setPixmap(pixmap);
     }
-    const int width = pixmap.isNull() || pixmap.width() == 0 ? 6 : pixmap.width();
+    const int width = pixmap.isNull() ? 6 : pixmap.width();
     m_iconLabel->setFixedWidth(width + extraWidth);
 }
 
@@ -192,14 +191,6 @@ void TarnBaseDialog::setWindowResizeEnabled(bool on)
 bool TarnBaseDialog::isFullSrc() const
 {
     return m_fullScreen;
-}
-
-bool TarnBaseDialog::eventFilter(QObject *watched, QEvent *event)
-{
-    // The content widget hides the edges; leaving them for it puts the arrow back.
-    if (watched == m_contentWidget && event->type() == QEvent::MouseMove)
-        setFrameCursor(0);
-    return QDialog::eventFilter(watched, event);
 }
 
 // The nested one-pixel rings together cover a band as wide as the border along each edge.

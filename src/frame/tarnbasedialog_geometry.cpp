@@ -168,13 +168,11 @@ QRect TarnBaseDialog::caculateWindowRect(int dx, int dy, int code, const QRect &
     }
     const qint64 margins = 2 * qint64(m_borderWidth);
     const QSize minimum = minimumSize();
-    if (width <= minimum.width() - margins + 3)
-        width = minimum.width() - margins + 4;
+    width = std::max(width, minimum.width() - margins + 4);
     const double title = titleBarHeight();
     const double minimumHeight =
         title + (static_cast<qint64>((minimum.height() - margins) - title) + 4);
-    if (minimumHeight > height)
-        height = static_cast<qint64>(minimumHeight);
+    height = std::max(height, static_cast<qint64>(minimumHeight));
     width = TarnUI::boundedSize(width);
     height = TarnUI::boundedSize(height);
     if (!inRange(code, Left, BottomRight))

@@ -56,8 +56,8 @@ void TarnTitleWidget::mousePressEvent(QMouseEvent *event)
 void TarnTitleWidget::mouseReleaseEvent(QMouseEvent *event)
 {
     emit sigSetFocus();
+    // Up to the next press, every move sets the band from the pointer's position.
     m_pressed = false;
-    m_dragArea = false;
     // Travels on, so that the dialog ends its own drag as well.
     QWidget::mouseReleaseEvent(event);
 }

@@ -23,17 +23,17 @@ void TarnLinkFocus::install(QLabel *label)
 }
 
 // Focus that arrives by Tab selects the first link, by Shift+Tab the last, as the label's own
-// Tab does between its links.
+// Tab does between its links. The focus event itself leaves the selected link alone.
 bool TarnLinkFocus::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() != QEvent::FocusIn)
-        return false;
-    const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-    if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason)
-        return false;
-    watched->event(event);
-    QKeyEvent tab(QEvent::KeyPress, reason == Qt::TabFocusReason ? Qt::Key_Tab : Qt::Key_Backtab,
-                  reason == Qt::TabFocusReason ? Qt::NoModifier : Qt::ShiftModifier);
-    watched->event(&tab);
-    return true;
+    const auto reason = event->type() == QEvent::FocusIn
+        ? static_cast<QFocusEvent *>(event)->reason()
+        : Qt::OtherFocusReason;
+    if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) {
+        QKeyEvent tab(QEvent::KeyPress,
+                      reason == Qt::TabFocusReason ? Qt::Key_Tab : Qt::Key_Backtab,
+                      reason == Qt::TabFocusReason ? Qt::NoModifier : Qt::ShiftModifier);
+        watched->event(&tab);
+    }
+    return false;
 }

@@ -23,8 +23,6 @@ int getFontFactor()
 
 QString adjusteResourcePath(QString path)
 {
-    // 'g' with precision -1 gives the shortest form with up to six significant digits;
-    // QString::arg() ignores the locale, so the separator is always a point.
-    const QString scale = QStringLiteral("%1").arg(gScale, 0, 'g', -1, QLatin1Char(' '));
-    return path.replace(QLatin1String(":/"), QStringLiteral(":/%1x/").arg(scale));
+    // Up to six significant digits, and whatever the locale a point as the separator.
+    return path.replace(QLatin1String(":/"), QStringLiteral(":/%1x/").arg(QString::number(gScale)));
 }

@@ -18,10 +18,8 @@ bool loadTarnUILibTranslation(const QLocale &locale)
     initTranslationResource();
     // Parented to the application, so a translator never outlives the application it serves.
     static QPointer<QTranslator> installed;
-    if (installed) {
-        QCoreApplication::removeTranslator(installed);
-        delete installed;
-    }
+    // A translator takes itself off the application as it is deleted.
+    delete installed;
     auto *translator = new QTranslator(QCoreApplication::instance());
     if (!translator->load(locale, QStringLiteral("tarnuilib"), QStringLiteral("_"),
                           QStringLiteral(":/tarnuilib/translations"))) {

@@ -10,18 +10,22 @@
 #endif
 
 namespace {
-// (100, 100) 400 x 300 with a minimum size of 200 x 150.
+const QColor ring(0, 16, 13);
+
+// "first" at (100, 100) 400 x 300 with a minimum size of 200 x 150.
 class Dialog : public TarnBaseDialog
 {
 public:
     explicit Dialog(int border = 1, bool resizable = true)
-        : TarnBaseDialog(nullptr, QString(), border)
+        : TarnBaseDialog(nullptr, "first", border)
     {
         setWindowResizeEnabled(resizable);
         setMinimumSize(200, 150);
         setGeometry(100, 100, 400, 300);
     }
-    using TarnBaseDialog::m_iconLabel, TarnBaseDialog::m_maximizeEnabled, TarnBaseDialog::m_movable,
+    using TarnBaseDialog::m_closeButton, TarnBaseDialog::m_iconLabel,
+        TarnBaseDialog::m_maximizeButton, TarnBaseDialog::m_maximizeEnabled,
+        TarnBaseDialog::m_minimizeButton, TarnBaseDialog::m_movable,
         TarnBaseDialog::m_restoreButton, TarnBaseDialog::m_titleItems;
 
     // As a subclass enters full screen: no title bar and no border, the restore button shown.
@@ -36,15 +40,14 @@ public:
 };
 
 // A press, a move to `to` and a release where the pointer stayed; with no move, a double
-// click at press. A null result stands for the maximised window; `title` lists the title
-// bar's signals; `setup` names how the dialog differs from a plain one.
+// click at press. A null result stands for the maximised window; `focus` counts the title
+// bar's focus requests; `setup` names how the dialog differs from a plain one.
 struct Mouse
 {
     QPoint press, to;
     QRect result;
-    QString title = {};
+    int focus = 0;
     QString setup = {};
-    int border = 1;
 };
 } // namespace
 
@@ -70,21 +73,18 @@ private slots:
         QCOMPARE(dialog.m_titleItems, buttons + QList<QWidget *> { &a });
     }
 
-    // At a scale other than 1.0: the names and heights the host's style sheet relies on; the
-    // title icon scaled to the icon label's height, or 6 pixels wide when there is none; and
-    // the border, three nested rings of one pixel in its colour, at an odd size.
-    void styleHooksTitleIconAndBorderRingsAtScale()
+    // At a scale other than 1.0: a new title in the bar and for the desktop; the title icon
+    // scaled to the icon label's height, or 6 pixels wide when there is none; and the border,
+    // three nested rings of one pixel in its colour, at an odd size.
+    void titleIconAndBorderRingsAtScale()
     {
         gScale = 1.5;
         Dialog dialog(3);
-        QCOMPARE(dialog.findChild<QWidget *>("frame-title-widget")->height(), 45);
-        // The title bar's children, "-" marking those that start hidden.
-        for (const QString name :
-             { "titleLabel", "-minimize-button", "-maximize-button", "close-button" })
-            QCOMPARE(dialog.findChild<QWidget *>(name.mid(name.startsWith('-')))->isHidden(),
-                     name.startsWith('-'));
-        dialog.setTitle("named");
-        QCOMPARE(dialog.windowTitle(), "named");
+        dialog.setFrameTitle("named");
+        QCOMPARE(dialog.findChild<QLabel *>("titleLabel")->text() + dialog.windowTitle(),
+                 "namednamed");
+        dialog.setStyleSheet("#frame-title-widget { background: red }");
+        QCOMPARE(dialog.grab().toImage().pixelColor(200, 30), QColor(Qt::red));
         const QTemporaryDir dir; // the display run of this test may run at the same time
         QVERIFY(QImage(64, 64, QImage::Format_RGB32).save(dir.filePath("64.png")));
         dialog.setFrameIcon(dir.filePath("64.png"), 4);
@@ -96,12 +96,12 @@ private slots:
         const QImage image = dialog.grab().toImage();
         QImage stroked = image;
         QPainter painter(&stroked);
-        painter.setPen(QColor(0, 16, 13));
+        painter.setPen(ring);
         for (int i = 0; i < 3; ++i)
             painter.drawRect(i, i, 400 - 2 * i, 300 - 2 * i);
         painter.end();
         QCOMPARE(image, stroked);
-        QVERIFY(image.pixelColor(3, 150) != QColor(0, 16, 13));
+        QVERIFY(image.pixelColor(3, 150) != ring);
     }
 
     // Starting hidden: each change shows the dialog where it was.
@@ -130,6 +130,64 @@ private slots:
         showWndTopMost(nullptr); // a handle of no window is ignored
     }
 
+    // Clicked in turn; the maximise button shows exactly while the dialog is not maximised,
+    // and the border is painted only then.
+    void windowButtonsMaximiseRestoreMinimiseAndClose()
+    {
+        Dialog dialog;
+        dialog.m_maximizeEnabled = true;
+        dialog.m_maximizeButton->show();
+        dialog.m_minimizeButton->show();
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        for (QToolButton *button : { dialog.m_maximizeButton, dialog.m_restoreButton }) {
+            QTest::mouseClick(button, Qt::LeftButton);
+            const bool maximised = button == dialog.m_maximizeButton;
+            QTRY_COMPARE(dialog.isMaximized(), maximised);
+            QTRY_COMPARE(dialog.geometry().topLeft(), maximised ? QPoint() : QPoint(100, 100));
+            QCOMPARE(dialog.m_maximizeButton->isVisible(), !maximised);
+            QCOMPARE(dialog.m_restoreButton->isVisible(), maximised);
+            QCOMPARE(dialog.grab().toImage().pixelColor(0, 100) == ring, !maximised);
+        }
+        QTest::mouseClick(dialog.m_minimizeButton, Qt::LeftButton);
+        QTRY_VERIFY(dialog.isMinimized());
+        QTest::mouseClick(dialog.m_closeButton, Qt::LeftButton);
+        QVERIFY(dialog.isHidden());
+    }
+
+    // The pointer, no button held, over the two outer pixels of each edge and corner of a
+    // border 3 and the third, back over the content, the title bar's band and a window button
+    // in it; the arrow on a dialog that may not be resized.
+    void cursorShowsTheEdgeUnderThePointer()
+    {
+        Dialog dialog(3);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        const QPoint band(200, 5), close = dialog.m_closeButton->mapTo(&dialog, QPoint(5, 5));
+        const auto [hor, ver, fdiag, bdiag, arrow] =
+            std::make_tuple(Qt::SizeHorCursor, Qt::SizeVerCursor, Qt::SizeFDiagCursor,
+                            Qt::SizeBDiagCursor, Qt::ArrowCursor);
+        const std::pair<QPoint, Qt::CursorShape> path[] = {
+            { { 1, 150 }, hor },     { { 200, 150 }, arrow }, { { 398, 150 }, hor },
+            { { 397, 150 }, arrow }, { { 200, 298 }, ver },   { { 200, 297 }, arrow },
+            { { 1, 1 }, fdiag },     { { 398, 1 }, bdiag },   { { 0, 299 }, bdiag },
+            { { 399, 299 }, fdiag }, { { 200, 1 }, ver },     { { 2, 2 }, arrow },
+            { band, ver },           { close, arrow },        { band, ver },
+            { { 200, 20 }, arrow },  { band, ver },           { { 1, 150 }, hor },
+        };
+        for (const auto &[at, shape] : path) {
+            QTest::mouseMove(dialog.windowHandle(), at);
+            QWidget *under = dialog.childAt(at);
+            QTRY_COMPARE((under ? under : &dialog)->cursor().shape(), shape);
+        }
+        dialog.setWindowResizeEnabled(false);
+        QTest::mouseMove(dialog.windowHandle(), band);
+        QTRY_COMPARE(dialog.childAt(band)->cursor().shape(), arrow);
+        QCOMPARE(dialog.cursor().shape(), arrow);
+        QMouseEvent edge(QEvent::MouseMove, QPointF(1, 150), Qt::NoButton, {}, {});
+        QCOMPARE(dialog.winHitTest(&edge), 0);
+    }
+
     void mouseHonoursEdgesMinimumTitleBandAndMaximising_data()
     {
         // Border 1 at scale 1.5: the title bar covers (1, 1) to (398, 45), its band y 1 to 3.
@@ -137,47 +195,33 @@ private slots:
         const auto row = [](const char *name, const Mouse &c) {
             QTest::newRow(name) << c;
         };
-        row("left edge past the minimum: right edge stays",
-            { { 0, 150 }, { 400, 150 }, { 298, 100, 202, 300 } });
-        row("left edge to one below the minimum",
-            { { 0, 150 }, { 200, 150 }, { 298, 100, 202, 300 } });
-        row("left edge to one above the minimum",
-            { { 0, 150 }, { 198, 150 }, { 297, 100, 203, 300 } });
+        const QRect still(100, 100, 400, 300), moved(130, 120, 400, 300), up(100, 89, 400, 311);
+        row("left edge below the minimum", { { 0, 150 }, { 200, 150 }, { 298, 100, 202, 300 } });
+        row("left edge above the minimum", { { 0, 150 }, { 198, 150 }, { 297, 100, 203, 300 } });
         row("top-left corner", { { 0, 1 }, { -9, -9 }, { 90, 89, 410, 311 } });
-        row("right edge", { { 399, 150 }, { 429, 157 }, { 100, 100, 431, 300 } });
-        row("right edge after leaving full screen",
-            { { 399, 150 }, { 429, 157 }, { 100, 100, 431, 300 }, "", "left full screen" });
+        row("top-left off: the later edge", { { 0, 1 }, { -9, -9 }, up, 0, "no corners" });
+        row("right edge after full screen",
+            { { 399, 150 }, { 429, 157 }, { 100, 100, 431, 300 }, 0, "left full screen" });
         row("bottom edge", { { 200, 299 }, { 207, 319 }, { 100, 100, 400, 321 } });
-        row("top edge past the minimum: bottom edge stays",
-            { { 200, 0 }, { 200, 400 }, { 100, 248, 400, 152 } });
-        row("top-left corner off: the later edge",
-            { { 0, 1 }, { -9, -9 }, { 100, 89, 400, 311 }, "", "no corners" });
-        row("third pixel of a border 3 is no edge: move",
-            { { 2, 150 }, { -28, 157 }, { 70, 107, 400, 300 }, "", "", 3 });
+        row("top edge below the minimum", { { 200, 0 }, { 200, 400 }, { 100, 248, 400, 152 } });
         row("content in the way: move", { { 1, 150 }, { -29, 157 }, { 70, 107, 400, 300 } });
-        row("content of an unmovable dialog: no move",
-            { { 1, 150 }, { -29, 157 }, { 100, 100, 400, 300 }, "", "unmovable" });
-        row("band, title bar hidden before the release: no drag",
-            { { 200, 2 }, { 100, 20 }, { 100, 100, 400, 300 }, "begin", "lost release" });
-        row("last band row and column, leaving the window",
-            { { 398, 3 }, { 402, -7 }, { 100, 89, 400, 311 }, "begin drag(12,4,-10) focus" });
-        row("title bar below the band: move",
-            { { 200, 20 }, { 230, 40 }, { 130, 120, 400, 300 }, "focus" });
-        row("content of a fixed size dialog: no move",
-            { { 200, 150 }, { 230, 170 }, { 100, 100, 400, 300 }, "", "fixed" });
-        row("band of a fixed size dialog: move",
-            { { 200, 3 }, { 230, 23 }, { 130, 120, 400, 300 }, "focus", "fixed" });
-        row("maximised, by the title", { { 200, 15 }, { 230, 35 }, {}, "focus", "maximised" });
-        row("double click on the title bar's last row", { { 200, 45 }, {}, {}, "focus focus" });
-        row("double click, maximising off",
-            { { 200, 45 }, {}, { 100, 100, 400, 300 }, "focus focus", "no maximise" });
+        row("content, unmovable", { { 1, 150 }, { -29, 157 }, still, 0, "unmovable" });
+        row("band, release lost", { { 200, 2 }, { 100, 20 }, still, 0, "lost release" });
+        row("title bar, release lost", { { 200, 20 }, { 100, 40 }, still, 0, "lost release" });
+        row("band's last row, pointer out", { { 393, 3 }, { 397, -7 }, up, 1 });
+        row("title bar below the band", { { 200, 20 }, { 230, 40 }, moved, 1 });
+        row("content, fixed size: no move", { { 200, 150 }, { 230, 170 }, still, 0, "fixed" });
+        row("band, fixed size: move", { { 200, 3 }, { 230, 23 }, moved, 1, "fixed" });
+        row("maximised, by the title", { { 200, 15 }, { 230, 35 }, {}, 1, "maximised" });
+        row("double click on the title's last row", { { 200, 45 }, {}, {}, 2 });
+        row("double click, no maximising", { { 200, 45 }, {}, still, 2, "no maximise" });
     }
 
     void mouseHonoursEdgesMinimumTitleBandAndMaximising()
     {
         QFETCH(Mouse, c);
         gScale = 1.5;
-        Dialog dialog(c.border, !c.setup.contains("fixed"));
+        Dialog dialog(1, !c.setup.contains("fixed"));
         dialog.m_maximizeEnabled = !c.setup.contains("no maximise");
         dialog.m_movable = !c.setup.contains("unmovable");
         if (c.setup.contains("no corners"))
@@ -185,22 +229,21 @@ private slots:
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         auto *title = dialog.findChild<TarnTitleWidget *>();
-        auto *maximise = dialog.findChild<QWidget *>("maximize-button");
         if (c.setup.contains("left full screen")) {
             dialog.enterFullScreen();
             dialog.setShowNormal();
-            QVERIFY(title->isVisible() && maximise->isVisible());
+            QVERIFY(title->isVisible() && dialog.m_maximizeButton->isVisible());
         }
         if (c.setup.contains("maximised")) {
             dialog.slotShowMaxRestore();
             QTRY_COMPARE(dialog.windowHandle()->geometry(), dialog.geometry());
         }
         dialog.setFocus();
-        QStringList seen;
-        connect(title, &TarnTitleWidget::sigDragBegin, [&] { seen << "begin"; });
-        connect(title, &TarnTitleWidget::sigSetFocus, [&] { seen << "focus"; });
-        connect(title, &TarnTitleWidget::sigUpdateDragGeometory, [&](int code, int dx, int dy) {
-            seen << QString("drag(%1,%2,%3)").arg(code).arg(dx).arg(dy);
+        int focus = 0;
+        connect(title, &TarnTitleWidget::sigSetFocus, [&] { ++focus; });
+        QPoint travel; // the band's last report
+        connect(title, &TarnTitleWidget::sigUpdateDragGeometory, [&](int, int dx, int dy) {
+            travel = { dx, dy };
         });
         const QPoint global = dialog.mapToGlobal(c.to);
         if (c.to.isNull()) {
@@ -216,45 +259,51 @@ private slots:
             }
             QTest::mouseMove(dialog.windowHandle(), c.to);
             // Released where the pointer stayed while the window changed under it.
-            QTest::mouseRelease(dialog.windowHandle(), Qt::LeftButton, {},
-                                dialog.mapFromGlobal(global));
+            const QPoint to = dialog.mapFromGlobal(global);
+            QTest::mouseRelease(dialog.windowHandle(), Qt::LeftButton, {}, to);
+            // A move with the button held after the release (pressed on another widget) drags
+            // nothing.
+            QWidget *under = dialog.childAt(to + QPoint(-1, 1));
+            under = under ? under : &dialog;
+            QMouseEvent held(QEvent::MouseMove, under->mapFrom(&dialog, to + QPoint(-1, 1)),
+                             global + QPoint(-1, 1), Qt::NoButton, Qt::LeftButton, {});
+            QApplication::sendEvent(under, &held);
         }
         const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
         QTRY_COMPARE(dialog.geometry(), c.result.isNull() ? available : c.result);
-        QCOMPARE(seen.join(' '), c.title);
-        // A press on a resizable dialog's frame or content, not its title bar, focuses the content.
-        if (c.title.isEmpty() && !c.setup.contains("fixed"))
+        QCOMPARE(focus, c.focus);
+        QVERIFY(travel.isNull() || travel == c.to - c.press);
+        // A press on the frame or content, not the title bar, focuses the content.
+        if (!title->geometry().contains(c.press))
             QCOMPARE(dialog.focusWidget(), dialog.findChild<QWidget *>("frame-content-widget"));
-        // The title bar shows the resize cursor only while it drags the top edge.
-        QCOMPARE(title->testAttribute(Qt::WA_SetCursor)
-                     && title->cursor().shape() == Qt::SizeVerCursor,
-                 c.title.contains("drag"));
-        QCOMPARE(dialog.m_restoreButton->isVisible(), dialog.isMaximized());
-        // The border is painted exactly while not maximised.
-        QCOMPARE(dialog.grab().toImage().pixelColor(0, 100) == QColor(0, 16, 13),
-                 !dialog.isMaximized());
-        if (dialog.isMaximized()) { // restoring shows the maximise button
-            QVERIFY(!maximise->isVisible());
-            dialog.slotShowMaxRestore();
-            QVERIFY(maximise->isVisible() && !dialog.m_restoreButton->isVisible());
-        }
     }
 
-    void centreShowsOverWidgetsDialogOrScreenTopLeftWhenTooWide()
+    // center() over a widget's dialog, or on the screen at its top-left when too wide; a first
+    // show where a QDialog goes without a parent, where the host moved it with one.
+    void centreOverWidgetsDialogOrScreenAndShowKeepsQtsOrHostsPlace()
     {
         QDialog owner;
         owner.setGeometry(100, 50, 300, 200);
         QWidget inside(&owner);
         const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
         TarnBaseDialog dialog(nullptr, "centred", 1);
-        QCOMPARE(dialog.windowTitle(), "centred");
         dialog.resize(200, 100);
         dialog.center(&inside);
-        QVERIFY(dialog.isVisible());
+        QVERIFY(dialog.isVisible() && dialog.focusWidget() == &dialog);
         QTRY_COMPARE(dialog.geometry(), QRect(149, 99, 200, 100));
         dialog.resize(available.width() + 100, 500);
         dialog.center(nullptr);
         QTRY_COMPARE(dialog.geometry(), QRect(available.topLeft(), dialog.size()));
+        QDialog plain(nullptr, Qt::FramelessWindowHint);
+        TarnBaseDialog parentless, child(&owner);
+        for (QWidget *each : { (QWidget *)&plain, (QWidget *)&parentless }) {
+            each->resize(200, 100);
+            each->show();
+        }
+        QCOMPARE(parentless.geometry(), plain.geometry());
+        child.move(7, 7);
+        child.show();
+        QCOMPARE(child.pos(), QPoint(7, 7));
     }
 };
 

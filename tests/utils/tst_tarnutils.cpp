@@ -8,8 +8,7 @@
 
 using ScreenList = QVector<QRect>;
 
-// The free helpers: scaling, the screen search, window owners and translation; and
-// the object names that hosts' style sheets select on, for every widget of the library.
+// The free helpers: scaling, the screen search, link focus, window owners and translation.
 class tst_TarnUtils : public QObject
 {
     Q_OBJECT
@@ -55,7 +54,6 @@ private Q_SLOTS:
         QTest::addColumn<int>("expected");
         const ScreenList sideBySide { QRect(0, 0, 1920, 1080), QRect(1920, 0, 1920, 1080) };
         QTest::newRow("first pixel of the second") << sideBySide << QPoint(1920, 10) << 1;
-        QTest::newRow("last pixel of the first") << sideBySide << QPoint(1919, 10) << 0;
         QTest::newRow("outside: the first listed")
             << ScreenList { sideBySide[1], sideBySide[0] } << QPoint(-50, -50) << 0;
         QTest::newRow("no screen") << ScreenList() << QPoint(0, 0) << -1;
@@ -68,56 +66,34 @@ private Q_SLOTS:
         QTEST(TarnUI::screenIndexAt(screens, point), "expected");
     }
 
-    // owner: the widget built; count: how many of its children of that class carry the name.
-    void styleSheetHooks_data()
+    // The links of a box's message: focus by Tab selects the first, by Shift+Tab the last,
+    // by the mouse none.
+    void linkFocusByTabFirstByBacktabLast_data()
     {
-        QTest::addColumn<QString>("owner");
-        QTest::addColumn<QString>("className");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("count");
-        const auto row = [](const char *owner, const char *className, const char *name, int n) {
-            QTest::addRow("%s %s", owner, name) << owner << className << name << n;
-        };
-        row("dialog", "TarnTitleWidget", "frame-title-widget", 1);
-        row("dialog", "QWidget", "frame-content-widget", 1);
-        row("dialog", "QLabel", "titleLabel", 1);
-        row("dialog", "QToolButton", "minimize-button", 1);
-        row("dialog", "QToolButton", "maximize-button", 2);
-        row("dialog", "QToolButton", "close-button", 1);
-        row("box", "QLabel", "TarnLabelText_Regular_12", 2);
-        row("box", "QCheckBox", "TarnChkbox", 1);
-        row("box", "QPushButton", "greenColorSmall", 2);
-        row("box", "QPushButton", "TarnSmallBtn", 1);
-        row("address", "QLabel", "TarnLabelText_Regular_12", 3);
-        row("page", "QLabel", "TarnLabelText_Regular_12", 11);
-        row("page", "QCheckBox", "TarnChkbox", 11);
-        row("page", "ShortCutEdit", "bosskey", 1);
-        row("page", "QPushButton", "greenColor", 1);
-        row("page", "QWidget", "TarnButtonsWidget", 1);
+        QTest::addColumn<int>("reason");
+        QTest::addColumn<QString>("selected");
+        QTest::newRow("Tab") << int(Qt::TabFocusReason) << "A";
+        QTest::newRow("Shift+Tab") << int(Qt::BacktabFocusReason) << "B";
+        QTest::newRow("mouse") << int(Qt::MouseFocusReason) << "";
     }
 
-    void styleSheetHooks()
+    void linkFocusByTabFirstByBacktabLast()
     {
-        QFETCH(QString, owner);
-        QFETCH(QString, className);
-        QFETCH(QString, name);
-        TarnInterface facade;
-        TarnMsgBox box("T", "M", nullptr);
-        box.addLabel("L", false);
-        box.addCheckbox("C", false);
-        box.addButton("B", false);
-        box.addButton("G", true);
-        box.addButton("H", true); // two green and one plain: swapped names show
-        TarnIpAddrEdit address;
-        ShortCuts page(nullptr, &facade);
-        TarnBaseDialog dialog(nullptr, QString(), 1);
-        const QMap<QString, QWidget *> owners {
-            { "dialog", &dialog }, { "box", &box }, { "address", &address }, { "page", &page }
-        };
-        const QList<QObject *> named = owners[owner]->findChildren<QObject *>(name);
-        QTEST(int(std::count_if(named.begin(), named.end(),
-                                [&](QObject *o) { return o->inherits(qPrintable(className)); })),
-              "count");
+        QFETCH(int, reason);
+        TarnMsgBox box("T", "<a href=\"tarn:a\">A</a> <a href=\"tarn:b\">B</a>", nullptr);
+        box.show();
+        QApplication::setActiveWindow(&box);
+        QVERIFY(QTest::qWaitForWindowActive(&box));
+        QLabel *label = nullptr;
+        for (QLabel *each : box.findChildren<QLabel *>())
+            label = each->text().contains("tarn:") ? each : label;
+        QVERIFY(label);
+        label->clearFocus();
+        label->setFocus(Qt::FocusReason(reason));
+        QTEST(label->selectedText(), "selected");
+        TarnMsgBox plain("T", "<b>no link</b>", nullptr); // its labels stay out of the tab chain
+        for (QLabel *each : plain.findChildren<QLabel *>())
+            QCOMPARE(each->focusPolicy(), Qt::NoFocus);
     }
 
     void rootDialogClimbsThroughWindowOwners()
