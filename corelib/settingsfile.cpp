@@ -80,20 +80,19 @@ bool isLineBreakPair(char first, char second)
     return (first == '\n' && second == '\r') || (first == '\r' && second == '\n');
 }
 
-// The character of "%XX" or "%UXXXX" at i, with exactly that many hex digits, and the
-// escape's length; -1 for anything else, which stays as it is.
+// The character of "%XX" or "%UXXXX" at i and the escape's length; -1 when the two or four
+// characters are no number, and then the "%" stays as it is. Read by QByteArray::toInt(), as
+// QSettings reads them: a sign, "0x" and blanks around the digits are taken too.
 int keyEscape(const QByteArray &key, int i, int &length)
 {
     const int first = i + 1 + (key.mid(i + 1, 1) == "U");
     const int digits = first > i + 1 ? 4 : 2;
-    if (first + digits > key.size())
+    bool ok = false;
+    const int code = key.mid(first, digits).toInt(&ok, 16);
+    if (!ok || first + digits > key.size())
         return -1;
-    for (int d = first; d < first + digits; ++d) {
-        if (!isHexDigit(key[d]))
-            return -1;
-    }
     length = first + digits - i;
-    return key.mid(first, digits).toInt(nullptr, 16);
+    return ushort(code);
 }
 
 QString unescapedKey(const QByteArray &key)
@@ -198,8 +197,9 @@ QString unescapedValue(const QByteArray &raw, bool utf8)
     int kept = 0; // trailing spaces up to here were escaped: they stay
     for (int i = skipSpaces(raw, 0); i < raw.size();) {
         const char ch = raw[i];
-        if (ch == '\\' && ++i < raw.size()) {
-            if (const int code = escaped(raw, i); code >= 0)
+        if (ch == '\\') {
+            // At the very end of the file it stands for nothing, as before a line break.
+            if (const int code = ++i < raw.size() ? escaped(raw, i) : -1; code >= 0)
                 result += QChar(code);
             kept = result.size();
         } else if (ch == '"') {
@@ -268,7 +268,7 @@ bool nextLine(const QByteArray &data, int &pos, int &start, int &end, int &equal
     bool nul = false;
     int i = start;
     for (; i < size && text[i] != '\n' && text[i] != '\r' && (quoted || text[i] != ';'); ++i) {
-        if (text[i] == '=' && !quoted && equals < 0)
+        if (text[i] == '=' && !quoted && equals == -1)
             equals = i;
         else if (text[i] == '"')
             quoted = !quoted;
@@ -458,19 +458,17 @@ int SettingsFile::parse(const QByteArray &data)
 }
 
 // QSettings knows keys by their whole path, "group/key": "[a/b] c" is "[a] b\c". Stored
-// by the path's first part as group, as QSettings writes it.
+// by the path's first part as group, as QSettings writes it. A path with "/" at an end or
+// twice in a row QSettings keeps too, but no lookup reaches it: it must not stand in for
+// the key it would be after cleaning ("a\" for "a").
 void SettingsFile::setPathValue(const QString &section, const QString &key, const QByteArray &raw)
 {
-    if (!section.contains(QLatin1Char('/'))
-        && (!section.isEmpty() || !key.contains(QLatin1Char('/')))) {
-        setRawValue(section, key, raw);
-        return;
-    }
-    const QString path = (section + QLatin1Char('/') + key)
-                             .split(QLatin1Char('/'), Qt::SkipEmptyParts)
-                             .join(QLatin1Char('/'));
+    const QString path = section.isEmpty() ? key : section + QLatin1Char('/') + key;
     const int slash = path.indexOf(QLatin1Char('/'));
-    setRawValue(slash < 0 ? QString() : path.left(slash), path.mid(slash + 1), raw);
+    if (path.split(QLatin1Char('/'), Qt::SkipEmptyParts).join(QLatin1Char('/')) != path)
+        setRawValue(section, key, raw);
+    else
+        setRawValue(path.left(std::max(slash, 0)), path.mid(slash + 1), raw);
 }
 
 int SettingsFile::groupIndex(const QString &name)
@@ -525,9 +523,7 @@ QString SettingsFile::value(const QString &group, const QString &key) const
 
 void SettingsFile::setValue(const QString &group, const QString &key, const QString &value)
 {
-    const QByteArray raw = escapedValue(value);
-    setRawValue(group, key, raw);
-    m_changes.append({ group, key, raw });
+    m_changes.append({ group, key, escapedValue(value) });
 }
 
 bool SettingsFile::save(QString *error)

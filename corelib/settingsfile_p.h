@@ -44,8 +44,9 @@ public:
     // Why the file did not read cleanly; empty when it did.
     QString errorString() const { return m_error; }
 
-    // The text stored under group and key, as QSettings::value().toString() gives it; a
-    // null string when there is none or the value is not a text (a list, a rectangle...).
+    // The text stored under group and key (as read, or as the last save() wrote it), as
+    // QSettings::value().toString() gives it; a null string when there is none or the value
+    // is not a text (a list, a rectangle...).
     // The group "" holds the keys before the first group header.
     QString value(const QString &group, const QString &key) const;
     void setValue(const QString &group, const QString &key, const QString &value);

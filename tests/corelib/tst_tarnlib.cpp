@@ -24,36 +24,31 @@ namespace {
 #ifdef Q_OS_UNIX
 const uid_t nobody = 65534;
 
+// The exit status of a child process, -1 when it was killed.
+int exitStatus(pid_t child)
+{
+    int status = -1;
+    return waitpid(child, &status, 0) == child && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
 // The exit status of run, called in a copy of this process.
 int inChild(const std::function<int()> &run)
 {
     const pid_t child = fork();
     if (child == 0)
         _exit(run());
-    int status = -1;
-    return waitpid(child, &status, 0) == child && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-// A save killed when half of the new file is written.
-int killedHalfwayThroughASave()
-{
-    Manager manager;
-    manager.updateConfig(Manager::Menu, true, QStringLiteral("F7"));
-    TarnLibTesting::killAtSaveStep(TarnLibTesting::HalfWritten);
-    manager.saveConfig(Manager::Menu);
-    return 1;
+    return exitStatus(child);
 }
 
 // Writers 0 and 1 save Menu and Back through a manager, writer 2 "Other/count" through
-// QSettings, count times each, each time a new value; 1 when anything failed.
-int saveOften(int writer, const QString &path, int count)
+// QSettings, 100 times each, each time a new value; 1 when anything failed.
+int saveOften(int writer, const QString &path)
 {
     Manager manager;
     QSettings settings(path, QSettings::IniFormat);
-    int failures = 0;
-    QObject::connect(&manager, &Manager::storageFailed, [&] { ++failures; });
-    const Manager::ShortCutIndex index = writer ? Manager::Back : Manager::Menu;
-    for (int i = 0; i < count; ++i) {
+    QSignalSpy failures(&manager, &Manager::storageFailed);
+    const auto index = writer ? Manager::Back : Manager::Menu;
+    for (int i = 0; i < 100; ++i) {
         if (writer == 2) {
             settings.setValue(QStringLiteral("Other/count"), i);
             settings.sync();
@@ -63,13 +58,19 @@ int saveOften(int writer, const QString &path, int count)
             manager.saveConfig(index);
         }
     }
-    return failures > 0 || settings.status() != QSettings::NoError;
+    return !failures.isEmpty() || settings.status() != QSettings::NoError;
 }
 #endif
 
+// Whether QSettings can read the key back: not "/a", "a//b" or "a/".
+bool isClean(const QString &key)
+{
+    return key.split('/', Qt::SkipEmptyParts).join('/') == key;
+}
+
 // 40 random settings as group, key, value. Left out, as QSettings itself cannot give them
 // back: a group named "general" in any case (written as "[%General]", read back as
-// "General"), empty names and "/" at the ends of a name or twice in a row (dropped).
+// "General"), and groups or keys that are not clean.
 QStringList randomSettings(int seed)
 {
     QRandomGenerator random(seed);
@@ -82,24 +83,48 @@ QStringList randomSettings(int seed)
                             : names[random.bounded(names.size())];
         return text;
     };
-    QSet<QPair<QString, QString>> used;
     QStringList settings;
-    while (used.size() < 40) {
+    while (settings.size() < 120) {
         const QString group = text(1, false), key = text(1, false);
-        if (group.compare("general", Qt::CaseInsensitive) == 0 || group.contains('/')
-            || key.startsWith('/') || key.endsWith('/') || key.contains("//")
-            || used.contains({ group, key }))
-            continue;
-        used.insert({ group, key });
-        settings << group << key << text(0, random.bounded(2));
+        if (isClean(group + '/' + key) && !group.contains('/')
+            && group.compare("general", Qt::CaseInsensitive) != 0)
+            settings << group << key << text(0, random.bounded(2));
     }
     return settings;
+}
+
+// Up to 7 random lines, "key=value" or a header, of the characters that mean something to a
+// reader; every other one in UTF-8 with a byte-order mark.
+QByteArray randomFile(int seed)
+{
+    QRandomGenerator random(seed);
+    const QByteArray chars = "a0%U\\ \t,x\x01\xC3\xA9"
+                             "7F@#()\";=[]"; // keys: the first 16
+    const auto text = [&](int kinds, int length) {
+        QByteArray text;
+        for (int n = random.bounded(length); n >= 0; --n)
+            text += chars[random.bounded(kinds)];
+        return text + QByteArray(text.count('"') % 2, '"');
+    };
+    QByteArray data = seed % 2 ? "\xEF\xBB\xBF[a]\n" : "";
+    for (int line = random.bounded(1, 8); line > 0; --line) {
+        data += random.bounded(4) ? 'a' + text(16, 3) + '=' + text(chars.size(), 12)
+                                  : "[a" + text(chars.size(), 8) + ']';
+        data += random.bounded(3) ? "\n" : "\r\n";
+    }
+    return data;
 }
 
 QByteArray contents(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool write(const QString &path, const QByteArray &data)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(data) == data.size();
 }
 } // namespace
 
@@ -123,24 +148,26 @@ class tst_TarnLib : public QObject
             return QFile::setPermissions(m_path, QFile::ReadOwner);
         if (fault == "file unreadable")
             return QFile::setPermissions(m_path, {});
-        if (fault == "disk full") { // a file size limit fails writes as a full disk does
-            const rlimit tiny { 64, 64 };
+        if (fault == "disk full") { // a file size limit: room for the lock, not for the file
+            const rlimit tiny { 256, 256 };
             return std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR && setrlimit(RLIMIT_FSIZE, &tiny) == 0;
         }
-        if (fault == "killed mid-write")
-            return inChild(killedHalfwayThroughASave) == -1; // killed by the signal
-        if (fault == "removed by another writer") {
-            QSettings settings(m_path, QSettings::IniFormat);
-            settings.remove(QStringLiteral("Legacy/ShakeEdit"));
-            settings.remove(QStringLiteral("ShortCuts/Screenshot"));
-            return true;
-        }
+        if (fault.startsWith("killed")) // half of the new file written, or all of it
+            return inChild([&] {
+                       TarnLibTesting::killAtSaveStep(fault.endsWith("mid-write")
+                                                          ? TarnLibTesting::HalfWritten
+                                                          : TarnLibTesting::Written);
+                       return int(Manager().saveAllConfigs());
+                   })
+                == -1;
         if (fault == "link to nothing")
             return QFile::remove(m_path) && QFile::link(m_path + QStringLiteral("-target"), m_path);
         if (fault == "left by a killed writer") // between QSaveFile's link and rename
             return QFile::copy(m_path, m_path + QStringLiteral(".AbQdEz"))
                 && QFile::copy(m_path, m_path + QStringLiteral(".bak.xYzQwE"))
                 && QFile::copy(m_path, m_path + QStringLiteral(".backup")); // someone's own
+        if (fault == "backup in the way" && !QDir().mkdir(m_path + QStringLiteral(".bak")))
+            return false;
         QByteArray data = contents(m_path);
         if (!line.isNull()) // between the user's two Screenshot lines
             data.replace("Screenshot\\Key", line + "\nScreenshot\\Key");
@@ -148,17 +175,17 @@ class tst_TarnLib : public QObject
             data.truncate(data.lastIndexOf('=') - 2);
         else if (fault == "too large to be settings")
             data += QByteArray(17 << 20, '\n');
+        else if (fault == "16 MiB, the most that is read")
+            data += QByteArray((16 << 20) - data.size(), '\n');
         else if (fault == "byte-order mark")
             data.prepend("\xEF\xBB\xBF");
         else if (fault == "binary")
             std::generate_n(data.fill(0, 4096).begin(), 4096, QRandomGenerator(15));
-        else if (fault == "empty")
+        else if (fault == "emptied by another writer") // as QSettings leaves it
             data.clear();
         else
             return false;
-        QFile file(m_path);
-        return file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-            && file.write(data) == data.size();
+        return write(m_path, data);
     }
 
     // The fault strikes a file that holds another group and the user's Screenshot setting,
@@ -169,20 +196,22 @@ class tst_TarnLib : public QObject
     {
         QFETCH(QString, flags);
         QFETCH(QByteArray, line);
+        QFETCH(QString, error);
+        const QByteArray tag = QTest::currentDataTag();
         const bool loadFails = flags.contains('L'), saveWorks = flags.contains('S');
-        const bool gone = flags.contains('G');
+        const bool gone = flags.contains('G'), backup = flags.contains('B');
         QSettings(m_path, QSettings::IniFormat).setValue("Legacy/ShakeEdit", "Ctrl+1");
         Manager writer;
         writer.updateConfig(Manager::Screenshot, false, QStringLiteral("Ctrl+Alt+Y"));
         QVERIFY(writer.saveAllConfigs());
-        QVERIFY(apply(QTest::currentDataTag(), line));
+        QVERIFY(apply(tag, line));
         const QByteArray damaged = contents(m_path);
         const QString userKey = gone ? "Ctrl+Alt+P" : "Ctrl+Alt+Y";
+        const bool defaults = flags.contains('D') || gone;
         QCOMPARE(inChild([&] {
                      // What this process read is not known under another spelling of the path.
                      TarnLibTesting::setConfigPath(m_dir->path() + QStringLiteral("/./tarn.ini"));
                      const ShortCutsKey shot = Manager().getShortCutsKey(Manager::Screenshot);
-                     const bool defaults = flags.contains('D') || gone;
                      return int(shot.key != (defaults ? "Ctrl+Alt+P" : "Ctrl+Alt+Y")
                                 || shot.enabled != defaults);
                  }),
@@ -197,16 +226,17 @@ class tst_TarnLib : public QObject
         QCOMPARE(manager.saveAllConfigs(), saveWorks);
         QCOMPARE(manager.saveAllConfigs(), saveWorks); // keeps the first backup
         QCOMPARE(failed.count(), int(loadFails) + 2 * !saveWorks);
+        if (!error.isEmpty())
+            QCOMPARE(failed[0][0].toString(),
+                     ("%1: " + error).arg(QDir::toNativeSeparators(m_path)));
         const ShortCutsKey menu = manager.getShortCutsKey(Manager::Menu);
         QVERIFY(menu.keyStored == saveWorks && menu.enabledStored == saveWorks);
-        QCOMPARE(contents(m_path + QStringLiteral(".bak")), flags.contains('B') ? damaged : "");
+        QCOMPARE(contents(m_path + QStringLiteral(".bak")), backup ? damaged : "");
         if (!saveWorks)
             QCOMPARE(contents(m_path), damaged);
-        const QStringList left = QDir(m_dir->path()).entryList({ "tarn.ini.*" }, QDir::Files);
-        QStringList kept = flags.contains('B') ? QStringList { "tarn.ini.bak" } : QStringList();
-        if (QByteArray(QTest::currentDataTag()) == "left by a killed writer")
-            kept << "tarn.ini.backup";
-        QCOMPARE(left, kept);
+        QStringList left = QDir(m_dir->path()).entryList({ "tarn.ini.*" }, QDir::Files);
+        QCOMPARE(left.removeAll("tarn.ini.backup"), int(tag == "left by a killed writer"));
+        QCOMPARE(left, backup ? QStringList { "tarn.ini.bak" } : QStringList());
         Manager reader;
         QCOMPARE(reader.loadShortCutsKey(), saveWorks || !loadFails);
         QCOMPARE(reader.getShortCutsKey(Manager::Screenshot).key, userKey);
@@ -219,7 +249,6 @@ private Q_SLOTS:
     void init()
     {
         m_dir.reset(new QTemporaryDir);
-        QVERIFY(m_dir->isValid());
         m_path = m_dir->filePath(QStringLiteral("tarn.ini"));
         TarnLibTesting::setConfigPath(m_path);
     }
@@ -235,32 +264,38 @@ private Q_SLOTS:
     // D a process that never read the file gets the defaults, G the file reads cleanly
     // without the user's settings, U run as an ordinary user.
     // line: a line no settings writer writes; it costs that line only.
+    // error: the first failure reported, after the file's name; %1 is the file.
     void faultKeepsUsersKeys_data()
     {
         QTest::addColumn<QString>("flags");
         QTest::addColumn<QByteArray>("line");
-        const auto row = [](const char *tag, const char *flags, const QByteArray &line = {}) {
-            QTest::newRow(tag) << QString(flags) << line;
+        QTest::addColumn<QString>("error");
+        const auto row = [](const char *tag, const char *flags, const QByteArray &line = {},
+                            const char *error = "") {
+            QTest::newRow(tag) << QString(flags) << line << QString(error);
         };
-        row("header without ]", "LSB", "[ShortCuts");
+        row("header without ]", "LSB", "[ShortCuts", "1 line(s) could not be read");
         row("line without =", "LSB", "Screenshot\\Enabled true");
         row("NUL byte", "LSB", QByteArrayLiteral("Screenshot\\Enabled=t\0rue"));
         row("quote left open", "LSB", "Screenshot\\Enabled=\"true");
         row("empty key", "LSB", "=true");
-        row("truncated", "LSB");
-        row("empty", "SG");
-        row("removed by another writer", "SG");
+        row("backup in the way", "L", "=true");
+        row("truncated", "LSB", {},
+            "1 line(s) could not be read; 1 setting(s) missing, kept as read before");
+        row("emptied by another writer", "SG");
         row("byte-order mark", "S");
         row("link to nothing", "SG");
         row("left by a killed writer", "S");
-        row("too large to be settings", "LD");
+        row("too large to be settings", "LD", {}, "larger than 16 MiB, not a settings file");
+        row("16 MiB, the most that is read", "S");
         row("binary", "LSBD");
-        row("directory in its place", "LD");
-        row("folder read-only", "U");
+        row("directory in its place", "LD", {}, "not a file");
+        row("folder read-only", "U", {}, "cannot take the lock %1.lock (cannot create it)");
         row("file read-only", "U");
         row("file unreadable", "LDU");
         row("disk full", "");
         row("killed mid-write", "S");
+        row("killed before the rename", "S");
     }
 
     // Each row runs in a child process, which takes the fault's limits with it. Root ignores
@@ -276,67 +311,71 @@ private Q_SLOTS:
             faultOnce();
             return int(QTest::currentTestFailed());
         });
-        if (result == 77 && qEnvironmentVariableIsSet("CI"))
-            QFAIL("cannot become user 65534, and root ignores permissions");
-        if (result == 77)
+        if (result == 77 && !qEnvironmentVariableIsSet("CI"))
             QSKIP("cannot become user 65534, and root ignores permissions");
-        QCOMPARE(result, 0);
+        QCOMPARE(result, 0); // 77: cannot become user 65534, which CI must
     }
 #endif
 
     // A key whose save failed stays in effect over a reload, the page's migration of older
-    // settings leaves it alone, and the next save that works writes it.
+    // settings leaves it alone, and the next save that works writes it. Then another writer
+    // changes it: a save leaves that alone, but the key set back, or only turned off, is written.
     void failedSaveKeptUntilOneWorks()
     {
+        const QString key = QStringLiteral("Ctrl+Alt+B");
         QVERIFY(QDir().mkdir(m_path));
         Manager manager;
-        manager.updateConfig(Manager::Back, true, QStringLiteral("Ctrl+Alt+B"));
+        manager.updateConfig(Manager::Back, true, key);
         QVERIFY(!manager.saveConfig(Manager::Back));
         manager.loadShortCutsKey();
         const ShortCutsKey back = manager.getShortCutsKey(Manager::Back);
-        QCOMPARE(back.key, QStringLiteral("Ctrl+Alt+B"));
-        QVERIFY(back.enabledStored && back.keyStored);
+        QVERIFY(back.key == key && back.enabledStored && back.keyStored);
         QCOMPARE(manager.getShortCutsKey(Manager::Menu).keyStored, false);
         QVERIFY(QDir().rmdir(m_path));
         QVERIFY(manager.saveAllConfigs());
-        QCOMPARE(Manager().getShortCutsKey(Manager::Back).key, QStringLiteral("Ctrl+Alt+B"));
-        manager.updateConfig(Manager::Back, false, QStringLiteral("Ctrl+Alt+B")); // only turned off
+        QCOMPARE(Manager().getShortCutsKey(Manager::Back).key, key);
+        QSettings(m_path, QSettings::IniFormat).setValue("ShortCuts/Back/Key", "F9");
+        QVERIFY(manager.saveAllConfigs()); // not changed here: another writer's key stays
+        QCOMPARE(Manager().getShortCutsKey(Manager::Back).key, QStringLiteral("F9"));
+        manager.loadShortCutsKey();
+        manager.updateConfig(Manager::Back, true, key);
+        QVERIFY(manager.saveAllConfigs());
+        QCOMPARE(Manager().getShortCutsKey(Manager::Back).key, key);
+        manager.updateConfig(Manager::Back, false, key);
         QVERIFY(manager.saveAllConfigs());
         QVERIFY(!Manager().getShortCutsKey(Manager::Back).enabled);
+        QCOMPARE(contents(m_path).count("Back\\Enabled"), 1); // set again, not added again
+        TarnLibTesting::setConfigPath(m_dir->filePath(QStringLiteral("new/tarn.ini")));
+        QVERIFY(manager.saveAllConfigs()); // as at a first start: the folder is made
     }
 
 #ifdef Q_OS_UNIX
     // Two copies of the program saving their own action and a QSettings writer, all at full
-    // speed: each one's last value is in the file, nobody reports a failure, nothing is
-    // taken for damage.
+    // speed, three times: each one's last value is in the file, nobody reports a failure,
+    // nothing is taken for damage.
     void concurrentWritersKeepEachOthersSaves()
     {
-        const int count = 100;
         for (int run = 0; run < 3; ++run) {
             QFile::remove(m_path);
             QVector<pid_t> children;
             for (int writer = 0; writer < 3; ++writer) {
                 children << fork();
                 if (children.last() == 0)
-                    _exit(saveOften(writer, m_path, count));
+                    _exit(saveOften(writer, m_path));
             }
-            for (const pid_t child : children) {
-                int status = -1;
-                QCOMPARE(waitpid(child, &status, 0), child);
-                QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-            }
+            for (const pid_t child : children)
+                QCOMPARE(exitStatus(child), 0);
             QSettings settings(m_path, QSettings::IniFormat);
-            const QString last = QStringLiteral("Ctrl+%1").arg(count - 1);
-            QCOMPARE(settings.value("ShortCuts/Menu/Key").toString(), last);
-            QCOMPARE(settings.value("ShortCuts/Back/Key").toString(), last);
-            QCOMPARE(settings.value("Other/count").toInt(), count - 1);
+            QCOMPARE(settings.value("ShortCuts/Menu/Key").toString(), QStringLiteral("Ctrl+99"));
+            QCOMPARE(settings.value("ShortCuts/Back/Key").toString(), QStringLiteral("Ctrl+99"));
+            QCOMPARE(settings.value("Other/count").toInt(), 99);
             QVERIFY(!QFile::exists(m_path + QStringLiteral(".bak")));
         }
     }
 #endif
 
-    // Files written by hand, or settings given as group, key, value: written here and by
-    // QSettings (the same bytes), each file read by both alike.
+    // Files written by hand or at random, or settings given as group, key, value: written here
+    // and by QSettings (the same bytes), each file read by both alike.
     void readsAndWritesAsQSettings_data()
     {
         QTest::addColumn<QByteArray>("data");
@@ -344,48 +383,44 @@ private Q_SLOTS:
         const auto row = [](const char *tag, const QByteArray &data, QStringList settings = {}) {
             QTest::newRow(tag) << data << settings;
         };
-        row("byte-order mark, UTF-8 value", "\xEF\xBB\xBF[S]\nA=\xC3\xA4\nB=1\n");
-        row("no byte-order mark, Latin-1", "[S]\nA=\xC3\xA4\n");
         row("@String with a NUL", "[S]\nA=@String(a\\0b)\nB=\"@String(q)\"\n");
         row("other @ forms",
-            "[S]\nA=@ByteArray(x)\nB=@Rect(1 2 3 4)\nC=@Invalid()\nD=@@x\nE=@x)\nF=@@x)\n");
+            "[S]\nA=@ByteArray(x)\nB=@Rect(1 2 3 4)\nC=@Invalid()\nD=@@x\nE=@x)\nF=@@x)\n"
+            "G=@String(x\n");
         row("@Variant holding a text", "[S]\nA=@Variant(\\0\\0\\0\\n\\0\\0\\0\\x2\\0\\x61)\n");
         row("root group in any case", "A=0\n[general]\nB=1\n[GENERAL]\nC=2\n[S]\nD=3\n");
         row("%General", "[%General]\nA=1\n[%general]\nB=2\n[General]\nC=3\n");
-        row("line continuation", "[S]\nA=Ctrl+\\\nAlt+B\nB=a \\\r\n   b\nC=x\n");
+        row("line continuation", "[S]\nA=Ctrl+\\\nAlt+B\nB=a \\\r\n   b\nC=\\q\rE=1\nD=x \\");
         row("long escapes", "[S]\nA=\\x10041\nB=\\xFFFFFFFFF1\nC=\\1234\nD=\\x41G\nE=\\q\\x\\9.\n");
         row("octal escapes", "[S]\nA=\\0\\7\\8\\08\\778\nB=\\x9\\xaf\\xAFg\\x0F\n");
         row("spaces, quotes, comments",
-            "[S]\n  A  = 1 \nB=\"a\"b\" c\" d \nC=x\\t \nD=\"a;b\" ; c\nE=a;b\nF\t=1\n");
-        row("list", "[S]\nA=a,b\nB=\"a,b\"\n");
-        row("paths", "r\\s=0\n[a]\nx\\y=1\n[b%2Fc]\nd=2\n[e/f]\ng=3\n%U0041%41=4\n%4=5\n");
+            "[S]\n  A  = 1 \nB=\"a\"b\" c\" d \nC=x\\t \nD=\"a;b\" ; c\nE=a;b\nF\t=1\nG=\\\"");
+        row("paths",
+            "q=1\nq\\ =2\nr\\s=0\n[a]\nx\\y=1\n[b%2Fc]\nd=2\n[e/f]\ng=3\n%U0041%41=4\n%4=5\n");
         row("key escapes at the ends of ranges",
-            "[%30%39%61%7A%41%5A%FF%66%46%g]\n%U0100%U00ff%U9aFa%gx%U12x4%U12=1\na%2Fb%2fc%5C=2\n");
+            "[%30%39%61%7A%41%5A%FF%66%46%g]\n%U0100%U00ff%U9aFa%gx%U12x4%U12=1\na%2Fb%2fc%5C=2\n"
+            "%-1%+1% 1%U 0x4%U-041%0x=3\n");
         row("repeated keys and groups", "[S]\nA=1\nA=2\n[T]\nB=1\n[S]\nA=3\n[s]\nA=4\n");
         row("header oddities", "[ S ]x\nA=1\n[T]\n[U]\nB=2\nC==\n");
         row("key characters at the ends of ranges", {}, { "09:@AZ[`az{", "_-.a/b\\c", "1" });
         row("key characters beyond Latin-1", {}, { "\u00ff\u0100", "\u00ff\u0100%\u20ac", "1" });
         row("control characters", {}, { "S", "A", "\x01\x1f \x7f\u0080\u00ff\u0100~" });
-        row("hex digits after escapes", {},
-            { "S", "A",
-              QString::fromLatin1("\0"
-                                  "09afAFg\x01"
-                                  "F",
-                                  10) });
+        row("hex digits after escapes", {}, { "S", "A", QChar() + QString("09afAFg\x01") + 'F' });
         row("separators", {}, { "S", "A", "Ctrl+;", "S", "B", "a,b=c", "S", "C", " x " });
         row("@ at the start", {}, { "S", "A", "@x", "S", "B", "@String(x)" });
-        for (int seed = 1; seed <= 20; ++seed)
+        for (int seed = 1; seed <= 20; ++seed) {
             QTest::addRow("random, seed %d", seed) << QByteArray() << randomSettings(seed);
+            QTest::addRow("random file, seed %d", seed) << randomFile(seed) << QStringList();
+        }
     }
 
     void readsAndWritesAsQSettings()
     {
         QFETCH(QByteArray, data);
         QFETCH(QStringList, settings);
+        const QByteArray tag = QTest::currentDataTag();
         const QString ours = m_dir->filePath("ours"), theirs = m_dir->filePath("theirs");
-        QFile file(theirs);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(data) == data.size());
-        file.close();
+        QVERIFY(write(theirs, data));
         if (!settings.isEmpty()) {
             SettingsFile writer(ours);
             QSettings qsettings(theirs, QSettings::IniFormat);
@@ -399,15 +434,20 @@ private Q_SLOTS:
         for (const QString &path :
              settings.isEmpty() ? QStringList { theirs } : QStringList { ours, theirs }) {
             const SettingsFile read = SettingsFile::load(path);
+            // A random file may hold a line no settings writer writes (a quote left open).
+            if (read.status() == SettingsFile::Damaged && tag.startsWith("random file"))
+                continue;
             QCOMPARE(read.status(), SettingsFile::Ok);
             QSettings reader(path, QSettings::IniFormat);
             const QStringList keys = reader.allKeys();
             QCOMPARE(keys.size(), path == ours ? settings.size() / 3 : keys.size());
-            QVERIFY(!keys.isEmpty());
             for (const QString &key : keys) {
                 const int slash = key.indexOf('/');
-                QCOMPARE(read.value(key.left(std::max(slash, 0)), key.mid(slash + 1)),
-                         reader.value(key).toString());
+                // Some keys QSettings lists it cannot read back: "/a", "a//b", "a/", and
+                // built for Windows, some beyond ASCII in a UTF-8 file.
+                if (isClean(key) && reader.contains(key))
+                    QCOMPARE(read.value(key.left(std::max(slash, 0)), key.mid(slash + 1)),
+                             reader.value(key).toString());
             }
             for (int i = 0; i < settings.size(); i += 3)
                 QCOMPARE(reader.value(settings[i] + '/' + settings[i + 1]).toString(),
@@ -415,7 +455,7 @@ private Q_SLOTS:
         }
         // QSettings writes a text with a NUL as "@String(...)", and its groups and keys sorted.
         if (data.isEmpty() && !settings.join(QString()).contains(QChar())
-            && !QByteArray(QTest::currentDataTag()).startsWith("random"))
+            && !tag.startsWith("random"))
             QCOMPARE(contents(ours), contents(theirs));
     }
 
@@ -424,7 +464,7 @@ private Q_SLOTS:
     void conflictsSkipTheFocusedField()
     {
         Manager manager;
-        manager.updateConfig(Manager::Menu, QStringLiteral("Ctrl + Alt + Y"));
+        QVERIFY(manager.updateConfig(Manager::Menu, QStringLiteral("Ctrl + Alt + Y")));
         QWindow field;
         field.setProperty("ShortCutIndex", int(Manager::Screenshot));
         field.show();
@@ -434,6 +474,11 @@ private Q_SLOTS:
         QVERIFY(!manager.checkConflicts(QStringLiteral("Ctrl + Alt + P")));
         QVERIFY(!manager.checkConflicts(QStringLiteral("Ctrl + Alt + M")));
         QVERIFY(!manager.checkConflicts(QString()));
+        ShortCutsKey seeded; // the test hook takes only the indexes of actions
+        seeded.key = QStringLiteral("F4");
+        for (const int index : { -1, int(Manager::BossKey), int(Manager::ActionCount) })
+            TarnLibTesting::seedEntry(&manager, Manager::ShortCutIndex(index), seeded);
+        QVERIFY(manager.checkConflicts(QStringLiteral("F4")));
     }
 };
 
