@@ -478,6 +478,7 @@ def main():
                         help="draw only from sources under PATH (repeatable)")
     parser.add_argument("--build", default=os.path.join(ROOT, "build", "mutants"))
     args = parser.parse_args()
+    args.build = os.path.abspath(args.build)  # the workers run their builds from their own folders
     seed = args.seed if args.seed is not None else random.SystemRandom().randrange(1, 10 ** 6)
     report = os.path.join(ROOT, "docs", "mutants.md") if args.docs else os.path.join(
         args.build, "mutants.md")
