@@ -408,6 +408,7 @@ private Q_SLOTS:
         row("hex digits after escapes", {}, { "S", "A", QChar() + QString("09afAFg\x01") + 'F' });
         row("separators", {}, { "S", "A", "Ctrl+;", "S", "B", "a,b=c", "S", "C", " x " });
         row("@ at the start", {}, { "S", "A", "@x", "S", "B", "@String(x)" });
+        row("a group named General", {}, { "", "C", "3", "General", "A", "1" });
         for (int seed = 1; seed <= 20; ++seed) {
             QTest::addRow("random, seed %d", seed) << QByteArray() << randomSettings(seed);
             QTest::addRow("random file, seed %d", seed) << randomFile(seed) << QStringList();
@@ -465,6 +466,10 @@ private Q_SLOTS:
     {
         Manager manager;
         QVERIFY(manager.updateConfig(Manager::Menu, QStringLiteral("Ctrl + Alt + Y")));
+        for (const int index : { -1, int(Manager::ActionCount) }) { // no action: refused
+            const auto none = Manager::ShortCutIndex(index);
+            QVERIFY(!manager.updateConfig(none, "F1"));
+        }
         QWindow field;
         field.setProperty("ShortCutIndex", int(Manager::Screenshot));
         field.show();

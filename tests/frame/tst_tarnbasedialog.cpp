@@ -60,17 +60,32 @@ class TestTarnBaseDialog : public QObject
 private slots:
     void init() { gScale = 1.0; }
 
+    // An item never shows as a window of its own on its way into the title bar.
     void titleItemAfterNothingGoesFirstAndRemovalTakesOneEntry()
     {
+        struct Item : QToolButton
+        {
+            QList<QWidget *> shownIn;
+            void showEvent(QShowEvent *) override { shownIn << parentWidget(); }
+        };
         Dialog dialog;
-        QToolButton a;
+        Item a;
         const QList<QWidget *> buttons = dialog.m_titleItems;
         dialog.insertItemAfterItem(&a, buttons.last());
         dialog.insertItemAfterItem(&a, nullptr);
         QCOMPARE(dialog.m_titleItems, QList<QWidget *> { &a } + buttons + QList<QWidget *> { &a });
         QVERIFY(dialog.findChild<TarnTitleWidget *>()->isAncestorOf(&a));
+        QCOMPARE(a.shownIn, QList<QWidget *>());
         dialog.removeTitleItem(&a);
         QCOMPARE(dialog.m_titleItems, buttons + QList<QWidget *> { &a });
+    }
+
+    // A title longer than the window is cut, not a floor under the window's width.
+    void longTitleLetsTheWindowNarrow()
+    {
+        const QString title(200, QLatin1Char('W'));
+        TarnBaseDialog dialog(nullptr, title, 1);
+        QVERIFY(dialog.minimumSizeHint().width() < dialog.fontMetrics().horizontalAdvance(title));
     }
 
     // At a scale other than 1.0: a new title in the bar and for the desktop; the title icon
