@@ -58,12 +58,13 @@ void openMessageBox(const Visit &visit)
     visit(&box);
 }
 
-// Both icons: the title's scales, the message's does not; labels beside an icon align left.
+// Both icons: the title's scales, the message's does not; labels beside an icon align left, at
+// the top of an icon taller than them.
 void openMessageBoxWithIcons(const Visit &visit)
 {
     QTemporaryDir dir;
-    const QString icon = dir.filePath(QStringLiteral("48x48.png"));
-    QImage image(48, 48, QImage::Format_ARGB32);
+    const QString icon = dir.filePath(QStringLiteral("96x96.png"));
+    QImage image(96, 96, QImage::Format_ARGB32);
     image.fill(Qt::red);
     image.save(icon);
     TarnMsgBox box(icon, QStringLiteral("Tarn"), QStringLiteral("A new version is ready."), nullptr);
