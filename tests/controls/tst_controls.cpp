@@ -92,6 +92,7 @@ private Q_SLOTS:
         label.startAnimation(3600 * 1000);
         label.startAnimation(1);
         QCOMPARE(dispatcher->registeredTimers(&label).size(), 1);
+        QCOMPARE(dispatcher->registeredTimers(&label)[0].interval, 3600 * 1000);
         int paints = label.paints;
         tick();
         QTRY_VERIFY(label.paints > paints);

@@ -460,6 +460,14 @@ private Q_SLOTS:
             QCOMPARE(contents(ours), contents(theirs));
     }
 
+    // An action the file holds half of, its key without its flag, is written whole by a save.
+    void halfStoredActionWrittenWhole()
+    {
+        QSettings(m_path, QSettings::IniFormat).setValue("ShortCuts/Screenshot/Key", "Ctrl+Alt+Y");
+        QVERIFY(Manager().saveAllConfigs());
+        QVERIFY(QSettings(m_path, QSettings::IniFormat).contains("ShortCuts/Screenshot/Enabled"));
+    }
+
     // Taken: the unsaved key of another action; free: the focused field's own key, and no key
     // at all.
     void conflictsSkipTheFocusedField()

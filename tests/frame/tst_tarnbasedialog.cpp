@@ -80,6 +80,21 @@ private slots:
         QCOMPARE(dialog.m_titleItems, buttons + QList<QWidget *> { &a });
     }
 
+    // A host's own title bar, outside a dialog: its band, to the right-most column, shows the
+    // resize cursor to a pointer with no button held.
+    void titleWidgetAloneShowsItsBand()
+    {
+        TarnTitleWidget title;
+        title.setDraggable(true);
+        title.resize(200, 30);
+        title.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&title));
+        QTest::mouseMove(title.windowHandle(), QPoint(100, 20));
+        QTRY_COMPARE(title.cursor().shape(), Qt::ArrowCursor);
+        QTest::mouseMove(title.windowHandle(), QPoint(199, 1));
+        QTRY_COMPARE(title.cursor().shape(), Qt::SizeVerCursor);
+    }
+
     // A title longer than the window is cut, not a floor under the window's width.
     void longTitleLetsTheWindowNarrow()
     {
@@ -224,6 +239,8 @@ private slots:
         row("right edge after full screen",
             { { 399, 150 }, { 429, 157 }, { 100, 100, 431, 300 }, 0, "left full screen" });
         row("bottom edge", { { 200, 299 }, { 207, 319 }, { 100, 100, 400, 321 } });
+        row("bottom-right corner", { { 399, 299 }, { 409, 309 }, { 100, 100, 411, 311 } });
+        row("top-right corner", { { 399, 0 }, { 409, -10 }, { 100, 89, 411, 311 } });
         row("top edge below the minimum", { { 200, 0 }, { 200, 400 }, { 100, 248, 400, 152 } });
         row("content in the way: move", { { 1, 150 }, { -29, 157 }, { 70, 107, 400, 300 } });
         row("content, unmovable", { { 1, 150 }, { -29, 157 }, still, 0, "unmovable" });

@@ -228,6 +228,11 @@ private Q_SLOTS:
         QPushButton *restore = child<QPushButton>(page, "text", "恢复默认");
         QPushButton *save = child<QPushButton>(page, "text", "保存");
         QVERIFY(shot && menu && restore && save);
+        QStringList off; // the boxes left unticked: the two whose entries say so
+        for (const QCheckBox *box : page.findChildren<QCheckBox *>())
+            off << (box->isChecked() ? QString() : box->accessibleName());
+        off.removeAll(QString());
+        QCOMPARE(off, QStringList({ "启用菜单", "启用截图" }));
         QCOMPARE(shot->text(), "Ctrl + Alt + Q");
         QCOMPARE(menu->text(), "");
         callLog();

@@ -14,7 +14,8 @@ class tst_TarnUtils : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // "snap": getScaleFactor() at a display scale, gScale 3.0 never read; "font":
+    // "dpi": the display scale, the screen's logical dots per inch against 96 unless a test set
+    // one; "snap": getScaleFactor() at a display scale, gScale 3.0 never read; "font":
     // getFontFactor() and "path": adjusteResourcePath(":/i/:/x") at a gScale, with a decimal
     // comma in the default locale. 1.125 and 0.875 give font offsets of exactly +1.5 and -1.5,
     // which Qt rounds up.
@@ -23,6 +24,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("helper");
         QTest::addColumn<double>("scale");
         QTest::addColumn<QString>("expected");
+        QTest::newRow("the screen's own")
+            << "dpi" << qQNaN()
+            << QString::number(QGuiApplication::primaryScreen()->logicalDotsPerInch() / 96.0);
         QTest::newRow("1.0 stays") << "snap" << 1.0 << "1";
         QTest::newRow("just above 1.0") << "snap" << 1.0000001 << "1.25";
         QTest::newRow("just below 1.5") << "snap" << 1.4999999 << "1.25";
@@ -41,7 +45,8 @@ private Q_SLOTS:
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         TarnLibTesting::setWinDpiScale(scale);
         gScale = helper == "snap" ? 3.0 : scale;
-        QTEST(helper == "snap"       ? QString::number(getScaleFactor())
+        QTEST(helper == "dpi"        ? QString::number(winDpiScale())
+                  : helper == "snap" ? QString::number(getScaleFactor())
                   : helper == "font" ? QString::number(getFontFactor())
                                      : adjusteResourcePath(":/i/:/x"),
               "expected");
