@@ -13,6 +13,7 @@
 #include <csignal>
 #include <functional>
 #include <grp.h>
+#include <optional>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -458,6 +459,18 @@ private Q_SLOTS:
         if (data.isEmpty() && !settings.join(QString()).contains(QChar())
             && !tag.startsWith("random"))
             QCOMPARE(contents(ours), contents(theirs));
+    }
+
+    // A manager made where an earlier one lived starts clean: the test hooks forget the dead.
+    void newManagerAtADeadOnesAddressStartsClean()
+    {
+        std::optional<Manager> manager;
+        manager.emplace();
+        TarnLibTesting::seedEntry(&*manager, Manager::Menu, { "Menu", "Menu", "F9", true, "F4" });
+        manager.reset();
+        manager.emplace();
+        QCOMPARE(manager->getShortCutsKey(Manager::Menu).key,
+                 Manager().getShortCutsKey(Manager::Menu).key);
     }
 
     // An action the file holds half of, its key without its flag, is written whole by a save.

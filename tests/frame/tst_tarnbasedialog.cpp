@@ -60,7 +60,8 @@ class TestTarnBaseDialog : public QObject
 private slots:
     void init() { gScale = 1.0; }
 
-    // An item never shows as a window of its own on its way into the title bar.
+    // An item never shows as a window of its own on its way into the title bar, and shows in
+    // it even when the host had hidden it.
     void titleItemAfterNothingGoesFirstAndRemovalTakesOneEntry()
     {
         struct Item : QToolButton
@@ -70,12 +71,13 @@ private slots:
         };
         Dialog dialog;
         Item a;
+        a.hide(); // by the host, before it hands the item over
         const QList<QWidget *> buttons = dialog.m_titleItems;
         dialog.insertItemAfterItem(&a, buttons.last());
         dialog.insertItemAfterItem(&a, nullptr);
         QCOMPARE(dialog.m_titleItems, QList<QWidget *> { &a } + buttons + QList<QWidget *> { &a });
         QVERIFY(dialog.findChild<TarnTitleWidget *>()->isAncestorOf(&a));
-        QCOMPARE(a.shownIn, QList<QWidget *>());
+        QVERIFY(a.shownIn.isEmpty() && !a.isHidden());
         dialog.removeTitleItem(&a);
         QCOMPARE(dialog.m_titleItems, buttons + QList<QWidget *> { &a });
     }
