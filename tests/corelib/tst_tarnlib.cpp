@@ -473,6 +473,19 @@ private Q_SLOTS:
                  Manager().getShortCutsKey(Manager::Menu).key);
     }
 
+    // A key QSettings keeps but no lookup reaches outlives a save of another, as with QSettings.
+    void unreachableKeyKeptBySave()
+    {
+        const QString theirs = m_dir->filePath("theirs");
+        for (const QString &path : { m_path, theirs })
+            QVERIFY(write(path, "[S]\nA=1\na//b=2\n"));
+        SettingsFile file = SettingsFile::load(m_path);
+        file.setValue("S", "A", "3");
+        QVERIFY(file.save(nullptr));
+        QSettings(theirs, QSettings::IniFormat).setValue("S/A", "3");
+        QCOMPARE(contents(m_path), contents(theirs));
+    }
+
     // An action the file holds half of, its key without its flag, is written whole by a save.
     void halfStoredActionWrittenWhole()
     {
