@@ -255,6 +255,7 @@ private slots:
         row("maximised, by the title", { { 200, 15 }, { 230, 35 }, {}, 1, "maximised" });
         row("double click on the title's last row", { { 200, 45 }, {}, {}, 2 });
         row("double click, no maximising", { { 200, 45 }, {}, still, 2, "no maximise" });
+        row("double click below the title", { { 200, 46 }, {}, still });
     }
 
     void mouseHonoursEdgesMinimumTitleBandAndMaximising()
