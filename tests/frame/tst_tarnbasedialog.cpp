@@ -36,6 +36,7 @@ public:
         m_titleWidget->hide();
         m_maximizeButton->hide();
         m_restoreButton->show();
+        showFullScreen();
     }
 };
 
@@ -273,7 +274,9 @@ private slots:
         if (c.setup.contains("left full screen")) {
             dialog.enterFullScreen();
             dialog.setShowNormal();
-            QVERIFY(title->isVisible() && dialog.m_maximizeButton->isVisible());
+            QVERIFY(title->isVisible() && dialog.m_maximizeButton->isVisible()
+                    && !dialog.m_restoreButton->isVisible()
+                    && dialog.windowState() == Qt::WindowNoState);
         }
         if (c.setup.contains("maximised")) {
             dialog.slotShowMaxRestore();
