@@ -67,7 +67,8 @@ void openMessageBoxWithIcons(const Visit &visit)
     QImage image(96, 96, QImage::Format_ARGB32);
     image.fill(Qt::red);
     image.save(icon);
-    TarnMsgBox box(icon, QStringLiteral("Tarn"), QStringLiteral("A new version is ready."), nullptr);
+    TarnMsgBox box(icon, QStringLiteral("Tarn"), QStringLiteral("A new version is ready."),
+                   nullptr);
     box.setMessageIcon(icon);
     box.addLabel(QStringLiteral("Instances restart."), false);
     box.addCheckbox(QStringLiteral("Back up first"), true);
