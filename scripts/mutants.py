@@ -483,6 +483,8 @@ def main():
     report = os.path.join(ROOT, "docs", "mutants.md") if args.docs else os.path.join(
         args.build, "mutants.md")
     print("mutants: seed %d" % seed, flush=True)
+    # A fresh machine has the build's packages only after this, and Ninja for the workers.
+    subprocess.run([os.path.join(ROOT, "scripts", "bootstrap.sh"), "ninja-build"], check=True)
     os.nice(5)
 
     files = tracked_files()
