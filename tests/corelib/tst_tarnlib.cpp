@@ -7,13 +7,14 @@
 #include <QtGui>
 #include <QtTest>
 
+#include <optional>
+
 // The storage faults and concurrent writers are made with fork, setuid, setrlimit and signals:
 // POSIX only, so the Windows build runs the other tests.
 #ifdef Q_OS_UNIX
 #include <csignal>
 #include <functional>
 #include <grp.h>
-#include <optional>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
