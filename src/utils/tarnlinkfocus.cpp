@@ -26,9 +26,9 @@ void TarnLinkFocus::install(QLabel *label)
 // Tab does between its links. The focus event itself leaves the selected link alone.
 bool TarnLinkFocus::eventFilter(QObject *watched, QEvent *event)
 {
-    const auto reason = event->type() == QEvent::FocusIn
-        ? static_cast<QFocusEvent *>(event)->reason()
-        : Qt::OtherFocusReason;
+    if (event->type() != QEvent::FocusIn)
+        return false;
+    const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
     if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) {
         QKeyEvent tab(QEvent::KeyPress,
                       reason == Qt::TabFocusReason ? Qt::Key_Tab : Qt::Key_Backtab,

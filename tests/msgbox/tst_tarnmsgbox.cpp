@@ -8,18 +8,20 @@ class TestTarnMsgBox : public QObject
 {
     Q_OBJECT
 
+    QTemporaryDir m_dir;
+    const QString m_icon = m_dir.filePath("48x48.png"); // a 48 x 48 image, both icons' file
+
 private slots:
+    void initTestCase() { QVERIFY(QWidget().grab(QRect(0, 0, 48, 48)).save(m_icon)); }
+
     // What resizing shows (the box at rest is in the accessibility test's expected files): the
     // width capped with the title icon, not without it, the buttons inside the box below the text
     // and apart when it is as narrow as it goes; the icon gone once taken away; links that open.
     void widthCappedBesideIconButtonsInsideBelowText()
     {
-        QTemporaryDir dir;
-        const QString icon = dir.filePath("48x48.png");
-        QVERIFY(QWidget().grab(QRect(0, 0, 48, 48)).save(icon));
         const QString text = "M <a href=\"https://example.org\">link</a>";
-        TarnMsgBox box(icon, "T", text, nullptr), uncapped("T", text, nullptr);
-        box.setMessageIcon(icon);
+        TarnMsgBox box(m_icon, "T", text, nullptr), uncapped("T", text, nullptr);
+        box.setMessageIcon(m_icon);
         box.addLabel("L", false);
         const QPushButton *plain = box.addButton("B", false), *green = box.addButton("G", true);
         for (TarnMsgBox *wide : { &box, &uncapped }) {
@@ -46,11 +48,8 @@ private slots:
     // A box whose icon was taken away looks like one that never had one: no inset, text centred.
     void iconTakenAwayAsIfNeverSet()
     {
-        QTemporaryDir dir;
-        const QString icon = dir.filePath("48x48.png");
-        QVERIFY(QWidget().grab(QRect(0, 0, 48, 48)).save(icon));
         TarnMsgBox once("T", "M", nullptr), never("T", "M", nullptr);
-        once.setMessageIcon(icon);
+        once.setMessageIcon(m_icon);
         once.setMessageIcon(QString());
         QCOMPARE(once.sizeHint(), never.sizeHint());
         for (TarnMsgBox *shown : { &once, &never }) {
