@@ -331,19 +331,24 @@ class Worker:
                 found.add(rel)
         return sorted(found)
 
-    def run_tests(self, folder, timeouts):
-        """'killed: test', 'timed out: test' or None when every test passes."""
+    def run_tests(self, folder, timeouts, every=False):
+        """'killed: test', 'timed out: test' or None when every test passes. With every, all
+        tests run and the note names each one that failed, with its failed functions and rows."""
         order = sorted(self.tests, key=lambda t: ("/%s/" % folder) not in t["command"][0])
+        failures = []
         for test in order:
             limit = timeouts[test["name"]]
             started = time.time()
             code = run(test["command"], test["cwd"], self.log, timeout=limit, env=test["env"])
             test["seconds"] = time.time() - started
-            if code is None:
+            if code is None and not every:
                 return "timed out: " + test["name"]
-            if code != 0:
+            if code != 0 and not every:
                 return "killed: " + test["name"] + failed_functions(self.log)
-        return None
+            if code != 0:
+                failures.append(test["name"] + (" (timed out)" if code is None
+                                                else failed_functions(self.log, rows=True)))
+        return "killed: " + "; ".join(failures) if failures else None
 
     def apply(self, site, originals):
         path, start, end, replacement = site[0], site[2], site[3], site[5]
@@ -366,10 +371,11 @@ def tests_folder(path):
     return {"keytext": "shortcuts"}.get(parts[0], parts[1] if parts[0] == "src" else parts[0])
 
 
-def failed_functions(log):
+def failed_functions(log, rows=False):
     try:
         with open(log, errors="replace") as f:
-            names = re.findall(r"^FAIL! +: \S+::(\w+)", f.read(), re.M)
+            names = re.findall(r"^FAIL! +: \S+::(\w+%s)" % (r"(?:\([^)\n]*\))?" if rows else ""),
+                               f.read(), re.M)
     except OSError:
         names = []
     return " (%s)" % ", ".join(dict.fromkeys(names)) if names else ""
@@ -476,6 +482,8 @@ def main():
     parser.add_argument("--list", action="store_true", help="only print the drawn mutants")
     parser.add_argument("--only", action="append", default=[], metavar="PATH",
                         help="draw only from sources under PATH (repeatable)")
+    parser.add_argument("--every-test", action="store_true",
+                        help="run every test on each mutant and name all that fail")
     parser.add_argument("--build", default=os.path.join(ROOT, "build", "mutants"))
     args = parser.parse_args()
     args.build = os.path.abspath(args.build)  # the workers run their builds from their own folders
@@ -566,7 +574,7 @@ def main():
                 if not w.compile():
                     outcome, note = "did not compile", ""
                 else:
-                    note = w.run_tests(tests_folder(site[0]), timeouts)
+                    note = w.run_tests(tests_folder(site[0]), timeouts, args.every_test)
                     outcome = "survived" if note is None else note.split(":")[0]
                 with lock:
                     results.append((site, outcome, note))
