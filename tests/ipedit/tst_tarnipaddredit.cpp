@@ -80,30 +80,21 @@ private slots:
         QVERIFY(part->grab().toImage() != unfocused);
     }
 
-    // The editor's style sheet colours the four parts only; the dots keep their colour.
-    void styleSheetReachesThePartsOnly()
-    {
-        TarnIpAddrEdit edit;
-        edit.setStyleSheet("color: red");
-        edit.show();
-        for (int i = 0; i < 4; ++i)
-            QCOMPARE(edit.getPartEdit(i)->palette().color(QPalette::Text), QColor(Qt::red));
-        for (const QLabel *dot : edit.findChildren<QLabel *>())
-            QVERIFY(dot->palette().color(QPalette::WindowText) != QColor(Qt::red));
-    }
-
+    // A whole address or a part given by the host, not a user's edit: only a complete address
+    // is taken, and a refused one leaves the editor empty; a refused part keeps the old one.
     void setTextAcceptsOnlyCompleteAddresses_data()
     {
         QTest::addColumn<int>("part"); // the part given the input, -1 for the whole address
         QTest::addColumn<QString>("input");
-        // The distinct texts textChanged gives when replacing 1.2.3.4, in order.
-        QTest::addColumn<QStringList>("changes");
-        const QStringList cleared { ".2.3.4", "..3.4", "...4", "..." }; // one field at a time
-        QTest::newRow("leading zero kept")
-            << -1 << "0.2.255.09" << QStringList { "0.2.3.4", "0.2.255.4", "0.2.255.09" };
-        QTest::newRow("256") << -1 << "256.1.1.1" << cleared;
-        QTest::newRow("three octets") << -1 << "1.2.3" << cleared;
-        QTest::newRow("256 into part 2") << 1 << "256" << QStringList { "1.2.3.4" };
+        QTest::addColumn<QString>("address"); // after replacing 1.2.3.4
+        QTest::newRow("leading zero kept") << -1 << "0.2.255.09"
+                                           << "0.2.255.09";
+        QTest::newRow("256") << -1 << "256.1.1.1"
+                             << "...";
+        QTest::newRow("three octets") << -1 << "1.2.3"
+                                      << "...";
+        QTest::newRow("256 into part 2") << 1 << "256"
+                                         << "1.2.3.4";
     }
     void setTextAcceptsOnlyCompleteAddresses()
     {
@@ -112,15 +103,12 @@ private slots:
         TarnIpAddrEdit edit;
         edit.setText("1.2.3.4");
         QSignalSpy edited(&edit, &TarnIpAddrEdit::textEdited);
-        QStringList changes;
-        connect(&edit, &TarnIpAddrEdit::textChanged, [&](const QString &t) { changes << t; });
         if (part < 0)
             edit.setText(input);
         else
             edit.getPartEdit(part)->setText(input);
-        changes.removeDuplicates();
-        QTEST(changes, "changes");
-        QCOMPARE(edited.count(), 0); // not a user edit
+        QTEST(edit.text(), "address");
+        QCOMPARE(edited.count(), 0);
     }
 };
 

@@ -8,58 +8,7 @@ class TestTarnMsgBox : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
-    const QString m_icon = m_dir.filePath("48x48.png"); // a 48 x 48 image, both icons' file
-
 private slots:
-    void initTestCase() { QVERIFY(QWidget().grab(QRect(0, 0, 48, 48)).save(m_icon)); }
-
-    // What resizing shows (the box at rest is in the accessibility test's expected files): the
-    // width capped with the title icon, not without it, the buttons inside the box below the text
-    // and apart when it is as narrow as it goes; the icon gone once taken away; links that open.
-    void widthCappedBesideIconButtonsInsideBelowText()
-    {
-        const QString text = "M <a href=\"https://example.org\">link</a>";
-        TarnMsgBox box(m_icon, "T", text, nullptr), uncapped("T", text, nullptr);
-        box.setMessageIcon(m_icon);
-        box.addLabel("L", false);
-        const QPushButton *plain = box.addButton("B", false), *green = box.addButton("G", true);
-        for (TarnMsgBox *wide : { &box, &uncapped }) {
-            wide->show();
-            wide->resize(4000, 300);
-        }
-        QVERIFY(box.width() < uncapped.width());
-        const auto *label = box.findChild<QLabel *>("TarnLabelText_Regular_12");
-        QVERIFY(label->openExternalLinks());
-        const int textBottom = label->mapTo(&box, QPoint(0, label->height())).y();
-        for (const QPushButton *button : { plain, green }) {
-            const QRect at(button->mapTo(&box, QPoint()), button->size());
-            QVERIFY(box.rect().contains(at));
-            QVERIFY(at.top() >= textBottom);
-        }
-        box.resize(0, box.height());
-        QVERIFY(plain->geometry().right() + 1 < green->x());
-        auto *messageIcon = box.findChild<QLabel *>("msgbox-icon");
-        QVERIFY(messageIcon->isVisible());
-        box.setMessageIcon(QString());
-        QVERIFY(messageIcon->isHidden() && messageIcon->size().isEmpty());
-    }
-
-    // A box whose icon was taken away looks like one that never had one: no inset, text centred.
-    void iconTakenAwayAsIfNeverSet()
-    {
-        TarnMsgBox once("T", "M", nullptr), never("T", "M", nullptr);
-        once.setMessageIcon(m_icon);
-        once.setMessageIcon(QString());
-        QCOMPARE(once.sizeHint(), never.sizeHint());
-        for (TarnMsgBox *shown : { &once, &never }) {
-            shown->addButton("A wide button's text", false);
-            shown->show();
-        }
-        QCOMPARE(once.findChild<QLabel *>("TarnLabelText_Regular_12")->geometry(),
-                 never.findChild<QLabel *>("TarnLabelText_Regular_12")->geometry());
-    }
-
     // Three runs of exec(), ended by a button, by Escape and by a button whose callback sees itself
     // as clickedButton() and leaves the box open; after each, the result and clickedButton().
     void clickedButtonKeptOverRunsResultAlwaysRejected()
