@@ -23,7 +23,9 @@ void inWindow(QWidget *content, const Visit &visit)
     visit(&window);
 }
 
-// Content as a host builds it: a rotating label in a titled group, a button under it.
+// Content as a host builds it: a rotating label in a titled group, a button under it. Items of
+// the host's in the title bar: Pin put in first and Help after it, laid out, then Help taken out,
+// which stays where it was (a host hides or deletes it), and Pin moves up to the buttons.
 void openDialog(const Visit &visit)
 {
     auto *content = new QWidget;
@@ -32,7 +34,18 @@ void openDialog(const Visit &visit)
     (new QVBoxLayout(group))->addWidget(new RotateAnimLabel(QString(), nullptr));
     layout->addWidget(group);
     layout->addWidget(new QPushButton(QStringLiteral("Start")));
-    inWindow(content, visit);
+    inWindow(content, [&visit](QWidget *window) {
+        auto *dialog = static_cast<TarnBaseDialog *>(window);
+        auto *pin = new QToolButton, *help = new QToolButton;
+        pin->setText(QStringLiteral("Pin"));
+        help->setText(QStringLiteral("Help"));
+        dialog->insertItemAfterItem(pin, nullptr);
+        dialog->insertItemAfterItem(help, pin);
+        QCoreApplication::processEvents();
+        dialog->removeTitleItem(help);
+        QCoreApplication::processEvents();
+        visit(window);
+    });
 }
 
 // A 96 x 96 red square, written once.

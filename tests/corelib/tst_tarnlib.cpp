@@ -7,6 +7,8 @@
 #include <QtGui>
 #include <QtTest>
 
+#include <optional>
+
 // The storage faults and concurrent writers are made with fork, setuid, setrlimit and signals:
 // POSIX only, so the Windows build runs the other tests.
 #ifdef Q_OS_UNIX
@@ -314,7 +316,8 @@ private Q_SLOTS:
         row("spaces, quotes, comments",
             "[S]\n  A  = 1 \nB=\"a\"b\" c\" d \nC=x\\t \nD=\"a;b\" ; c\nE=a;b\nF\t=1\nG=\\\"");
         row("paths",
-            "q=1\nq\\ =2\nr\\s=0\n[a]\nx\\y=1\n[b%2Fc]\nd=2\n[e/f]\ng=3\n%U0041%41=4\n%4=5\n");
+            "q=1\nq\\ "
+            "=2\nr\\s=0\n[a]\nx\\y=1\n[b%2Fc]\nd=2\n[e/f]\ng=3\n%U0041%41=4\n%4=5\na%00b=6\n");
         row("key escapes at the ends of ranges",
             "[%30%39%61%7A%41%5A%FF%66%46%g]\n%U0100%U00ff%U9aFa%gx%U12x4%U12=1\na%2Fb%2fc%5C=2\n"
             "%-1%+1% 1%U 0x4%U-041%0x=3\n");
@@ -367,6 +370,39 @@ private Q_SLOTS:
         // QSettings writes a text with a NUL as "@String(...)", and its groups and keys sorted.
         if (data.isEmpty() && !settings.join(QString()).contains(QChar()))
             QCOMPARE(contents(ours), contents(theirs));
+    }
+
+    // A key QSettings keeps but no lookup reaches outlives a save of another, as with QSettings.
+    void unreachableKeyKeptBySave()
+    {
+        const QString theirs = m_dir->filePath("theirs");
+        for (const QString &path : { m_path, theirs })
+            QVERIFY(write(path, "[S]\nA=1\na//b=2\n"));
+        SettingsFile file = SettingsFile::load(m_path);
+        file.setValue("S", "A", "3");
+        QVERIFY(file.save(nullptr));
+        QSettings(theirs, QSettings::IniFormat).setValue("S/A", "3");
+        QCOMPARE(contents(m_path), contents(theirs));
+    }
+
+    // A manager made where an earlier one lived starts clean: the test hooks forget the dead.
+    void newManagerAtADeadOnesAddressStartsClean()
+    {
+        std::optional<Manager> manager;
+        manager.emplace();
+        TarnLibTesting::seedEntry(&*manager, Manager::Menu, { "Menu", "Menu", "F9", true, "F4" });
+        manager.reset();
+        manager.emplace();
+        QCOMPARE(manager->getShortCutsKey(Manager::Menu).key,
+                 Manager().getShortCutsKey(Manager::Menu).key);
+    }
+
+    // An action the file holds half of, its key without its flag, is written whole by a save.
+    void halfStoredActionWrittenWhole()
+    {
+        QSettings(m_path, QSettings::IniFormat).setValue("ShortCuts/Screenshot/Key", "Ctrl+Alt+Y");
+        QVERIFY(Manager().saveAllConfigs());
+        QVERIFY(QSettings(m_path, QSettings::IniFormat).contains("ShortCuts/Screenshot/Enabled"));
     }
 
     // Taken: the unsaved key of another action; free: the focused field's own key, and no key
