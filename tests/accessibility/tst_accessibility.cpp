@@ -73,7 +73,7 @@ void openMessageBox(const Visit &visit)
     box.addChkboxStretch(1);
     box.addLabel(QStringLiteral("Instances restart."), false);
     box.addSecondaryTextSpacing(6);
-    box.addLabel(QStringLiteral("<a href=\"tarn:new\">What is new</a>"), false);
+    box.addLabel(QStringLiteral("<a href=\"tarn:new\">What is new</a>"), true);
     box.addButtonSlot(
         QStringLiteral("Release notes"), [] {}, false);
     box.addBtnStretch(1);

@@ -58,7 +58,7 @@ private Q_SLOTS:
     }
 
     // Turns 30 degrees per tick of its own timer only, repainted after each, keeps its angle over
-    // a stop, and ignores a second start with another interval. Smooth and
+    // a stop and over a new image, and ignores a second start with another interval. Smooth and
     // antialiased: pinks where the red marker meets white, greys where the image's edge meets
     // the background.
     void labelTurnsPerTickResumesAfterStop()
@@ -111,6 +111,17 @@ private Q_SLOTS:
             }
         }
         QVERIFY(pinks > 0 && greys > 0);
+
+        // A form's label gets its image later, scaled to its height: drawn at the angle reached.
+        QImage half(20, 20, QImage::Format_RGB32);
+        half.fill(Qt::white);
+        QPainter(&half).fillRect(9, 2, 2, 2, Qt::blue);
+        QVERIFY(half.save(dir.filePath("blue.png")));
+        paints = label.paints;
+        label.setImagePath(dir.filePath("blue.png"));
+        QTRY_VERIFY(label.paints > paints);
+        QCOMPARE(label.minimumSize(), half.size());
+        QCOMPARE(label.grab().toImage().pixelColor(at).hue(), 240);
     }
 };
 

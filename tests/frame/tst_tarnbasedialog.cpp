@@ -213,6 +213,8 @@ private slots:
             QWidget *under = dialog.childAt(at);
             QTRY_COMPARE((under ? under : &dialog)->cursor().shape(), shape);
         }
+        dialog.findChild<QWidget *>("frame-content-widget")->repaint(); // not a move over it
+        QCOMPARE(dialog.cursor().shape(), hor);
         dialog.setWindowResizeEnabled(false);
         QTest::mouseMove(dialog.windowHandle(), band);
         QTRY_COMPARE(dialog.childAt(band)->cursor().shape(), arrow);

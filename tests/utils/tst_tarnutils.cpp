@@ -77,9 +77,13 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("reason");
         QTest::addColumn<QString>("selected");
-        QTest::newRow("Tab") << int(Qt::TabFocusReason) << "A";
-        QTest::newRow("Shift+Tab") << int(Qt::BacktabFocusReason) << "B";
-        QTest::newRow("mouse") << int(Qt::MouseFocusReason) << "";
+        QTest::addColumn<QString>("next"); // after one more Tab, the label's own
+        QTest::newRow("Tab") << int(Qt::TabFocusReason) << "A"
+                             << "B";
+        QTest::newRow("Shift+Tab") << int(Qt::BacktabFocusReason) << "B"
+                                   << "";
+        QTest::newRow("mouse") << int(Qt::MouseFocusReason) << ""
+                               << "A";
     }
 
     void linkFocusByTabFirstByBacktabLast()
@@ -96,6 +100,8 @@ private Q_SLOTS:
         label->clearFocus();
         label->setFocus(Qt::FocusReason(reason));
         QTEST(label->selectedText(), "selected");
+        QTest::keyClick(label, Qt::Key_Tab);
+        QTEST(label->selectedText(), "next");
     }
 
     void rootDialogClimbsThroughWindowOwners()
