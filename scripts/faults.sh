@@ -87,7 +87,8 @@ write_report() {
     echo "# Faults the unit tests catch"
     echo
     echo "Written by \`scripts/faults.sh\`: each fault of \`scripts/faults.txt\` is put into the"
-    echo "library on its own, the tree is rebuilt and the unit tests are run (offscreen)."
+    echo "library on its own, the tree is rebuilt and the unit tests are run (offscreen). Tree"
+    echo "\`$(git rev-parse --short HEAD 2>/dev/null || echo unknown)\`."
     echo
     echo "Injected: $applied. Caught: $caught ($percent %). Survived: $survived."
     echo "Not applicable: $skipped. Not building: $broken."
