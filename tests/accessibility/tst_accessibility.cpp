@@ -138,8 +138,7 @@ void openAddressEditor(const Visit &visit)
 // A window as a screen reader meets it: each node in the order read, with its role, class, name,
 // object name (a style sheet's hook), description, value, state, place in the window (a hidden
 // node's is not seen), whether a label opens its links and, for a label or a field, its text's
-// alignment; the controls Tab
-// reaches without a name.
+// alignment; the controls Tab reaches without a name.
 struct Reading
 {
     QRect window;

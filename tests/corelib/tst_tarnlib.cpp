@@ -384,7 +384,8 @@ private Q_SLOTS:
             QVERIFY(write(path, "[S]\nA=1\na//b=2\n"));
         SettingsFile file = SettingsFile::load(m_path);
         file.setValue("S", "A", "3");
-        QVERIFY(file.save(nullptr));
+        QString error;
+        QVERIFY2(file.save(&error), qPrintable(error));
         QSettings(theirs, QSettings::IniFormat).setValue("S/A", "3");
         QCOMPARE(contents(m_path), contents(theirs));
     }
