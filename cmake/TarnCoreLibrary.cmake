@@ -19,7 +19,7 @@ if(TARN_USE_SYSTEM_TARNLIB)
      AND NOT core_dir IN_LIST CMAKE_PLATFORM_IMPLICIT_LINK_DIRECTORIES)
     set(TARN_CORE_RPATH ${core_dir})
   endif()
-  # They drive the stand-in's own hooks (settings file, DPI override, call log).
+  # They build the stand-in's sources for themselves.
   foreach(part BUILD_TESTING TARN_BUILD_GALLERY TARN_BUILD_BENCH TARN_BUILD_FUZZERS)
     if(${part})
       message(STATUS "${part} is off: it needs the stand-in core library")

@@ -2,8 +2,6 @@
 #ifndef TARNLIB_SETTINGSFILE_P_H
 #define TARNLIB_SETTINGSFILE_P_H
 
-#include "tarnlib_export.h"
-
 #include <QByteArray>
 #include <QHash>
 #include <QString>
@@ -23,8 +21,7 @@
 // does not give is taken from what this process last read from or wrote to the same path,
 // so a passing fault never turns the user's keys into defaults. A file that reads cleanly
 // is taken as it is: what another writer removed stays removed.
-// Exported for the tests only; not installed.
-class TARNLIB_EXPORT SettingsFile
+class SettingsFile
 {
 public:
     enum Status {
@@ -39,6 +36,8 @@ public:
     SettingsFile() = default;
     explicit SettingsFile(const QString &path);
     static SettingsFile load(const QString &path);
+    // Where the manager and the facade keep their settings.
+    static QString defaultPath();
 
     Status status() const { return m_status; }
     // Why the file did not read cleanly; empty when it did.

@@ -3,7 +3,6 @@
 
 #include "keytext.h"
 #include "settingsfile_p.h"
-#include "tarnlibtesting.h"
 
 #include <QGuiApplication>
 
@@ -97,18 +96,11 @@ ShortCutsManager::ShortCutsManager(QObject *parent)
     : QObject(parent)
 {
     loadShortCutsKey();
-    TarnLibTesting::clearCalls(this);
-}
-
-void ShortCutsManager::record(const QString &call)
-{
-    TarnLibTesting::record(this, call);
 }
 
 bool ShortCutsManager::loadShortCutsKey()
 {
-    record(QStringLiteral("loadShortCutsKey()"));
-    const SettingsFile file = SettingsFile::load(TarnLibTesting::configPath());
+    const SettingsFile file = SettingsFile::load(SettingsFile::defaultPath());
     const QVector<ShortCutsKey> previous = m_entries;
     m_entries.clear();
     m_read.clear();
@@ -116,8 +108,7 @@ bool ShortCutsManager::loadShortCutsKey()
         ShortCutsKey entry = defaultEntry(i);
         readEntry(file, i, entry);
         m_read.append(entry);
-        m_entries.append(m_unsaved.contains(i) ? unsavedEntry(previous[i])
-                                               : TarnLibTesting::seeded(this, i, entry));
+        m_entries.append(m_unsaved.contains(i) ? unsavedEntry(previous[i]) : entry);
     }
     if (file.errorString().isEmpty())
         return true;
@@ -132,7 +123,6 @@ ShortCutsKey ShortCutsManager::getShortCutsKey(ShortCutIndex index) const
 
 bool ShortCutsManager::updateConfig(ShortCutIndex index, const QString &displayKey)
 {
-    record(QStringLiteral("updateConfig(%1,%2)").arg(index).arg(displayKey));
     if (!isValid(index))
         return false;
     m_entries[index].key = TarnUI::compactKeyText(displayKey);
@@ -141,9 +131,6 @@ bool ShortCutsManager::updateConfig(ShortCutIndex index, const QString &displayK
 
 void ShortCutsManager::updateConfig(ShortCutIndex index, bool enabled, const QString &key)
 {
-    record(QStringLiteral("updateConfig(%1,%2,%3)")
-               .arg(index)
-               .arg(enabled ? QLatin1String("true") : QLatin1String("false"), key));
     if (!isValid(index))
         return;
     m_entries[index].enabled = enabled;
@@ -152,13 +139,11 @@ void ShortCutsManager::updateConfig(ShortCutIndex index, bool enabled, const QSt
 
 bool ShortCutsManager::saveConfig(ShortCutIndex index)
 {
-    record(QStringLiteral("saveConfig(%1)").arg(index));
     return isValid(index) && save({ index });
 }
 
 bool ShortCutsManager::saveAllConfigs()
 {
-    record(QStringLiteral("saveAllConfigs()"));
     QVector<int> all(ActionCount);
     std::iota(all.begin(), all.end(), 0);
     return save(all);
@@ -169,7 +154,7 @@ bool ShortCutsManager::saveAllConfigs()
 // these, stays. The stored flags change only once the write has worked.
 bool ShortCutsManager::save(const QVector<int> &indexes)
 {
-    SettingsFile file(TarnLibTesting::configPath());
+    SettingsFile file(SettingsFile::defaultPath());
     QVector<int> written;
     for (int index : indexes) {
         const ShortCutsKey &entry = m_entries[index];
@@ -198,7 +183,6 @@ bool ShortCutsManager::save(const QVector<int> &indexes)
 
 bool ShortCutsManager::checkConflicts(const QString &displayKey)
 {
-    record(QStringLiteral("checkConflicts(%1)").arg(displayKey));
     const QString key = TarnUI::compactKeyText(displayKey);
     if (key.isEmpty())
         return false;
@@ -212,6 +196,5 @@ bool ShortCutsManager::checkConflicts(const QString &displayKey)
 
 void ShortCutsManager::updateShortCutKey()
 {
-    record(QStringLiteral("updateShortCutKey()"));
     emit shortCutsApplied();
 }

@@ -24,9 +24,12 @@ struct ShortCutsKey
 static_assert(sizeof(void *) != 4 || sizeof(ShortCutsKey) == 24, "ShortCutsKey layout changed");
 
 // The shortcut configuration of the emulator's eleven actions and its storage, an INI
-// file shared with other programs ("tarn.ini" under the application's config folder
-// unless the stand-in is told otherwise). Whoever finds _instance null creates the manager and
-// stores it there; nobody deletes it.
+// file shared with other programs: "tarn.ini" in
+// QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation), read afresh at every
+// load and save. A host chooses it with its organisation and application names (and on Linux
+// XDG_CONFIG_HOME): ~/.config/<organisation>/<application>/tarn.ini by default. The facade's
+// older settings are read from the same file. Whoever finds _instance null creates the manager
+// and stores it there; nobody deletes it.
 //
 // The manager holds key texts in compact form. A text with " + " in it is taken as display
 // form ("Ctrl + Alt + Q") and compacted on the way in, so the default keys, which are
@@ -99,10 +102,7 @@ Q_SIGNALS:
 
 private:
     static bool isValid(int index) { return index >= 0 && index < ActionCount; }
-    void record(const QString &call);
     bool save(const QVector<int> &indexes);
-
-    friend class TarnLibTesting;
 
     QVector<ShortCutsKey> m_entries;
     QVector<ShortCutsKey> m_read; // what the file held at the last load or save

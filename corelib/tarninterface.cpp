@@ -2,22 +2,19 @@
 #include "tarninterface.h"
 
 #include "settingsfile_p.h"
-#include "tarnlibtesting.h"
 
 #include <QVariant>
 
 TarnInterface *TarnInterface::mInstance = nullptr;
 
-void TarnInterface::setVmStayOnTop(bool onTop)
-{
-    TarnLibTesting::recordVmStayOnTop(onTop);
-}
+// The stand-in runs no emulator window to keep on top.
+void TarnInterface::setVmStayOnTop(bool) { }
 
 namespace {
 // Null when the file holds no such setting.
 QString legacyValue(const char *name)
 {
-    return SettingsFile::load(TarnLibTesting::configPath())
+    return SettingsFile::load(SettingsFile::defaultPath())
         .value(QStringLiteral("Legacy"), QLatin1String(name));
 }
 

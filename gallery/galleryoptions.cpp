@@ -62,21 +62,6 @@ bool takesNewFiles(QString folder)
     return probe.open();
 }
 
-bool checkConfig(const QString &path, QString *error)
-{
-    const QFileInfo file(path);
-    if (path.isEmpty())
-        *error = QStringLiteral("--config takes the path of a settings file");
-    else if (file.isDir())
-        *error = QStringLiteral("--config: \"%1\" is a folder, not a settings file").arg(path);
-    else if ((file.exists() && (!file.isFile() || !file.isWritable()))
-             || !takesNewFiles(file.absolutePath()))
-        *error = QStringLiteral("--config: \"%1\" cannot be written").arg(path);
-    else
-        return true;
-    return false;
-}
-
 QString usageLine(const QCommandLineParser &parser)
 {
     return parser.helpText().section(QLatin1Char('\n'), 0, 0);
@@ -94,11 +79,6 @@ bool readValues(const QCommandLineParser &parser, GalleryOptions *options, QStri
             &options->open, error)
         || !readScale(parser, &options->scale, error))
         return false;
-    if (parser.isSet(QStringLiteral("config"))) {
-        options->configPath = parser.value(QStringLiteral("config"));
-        if (!checkConfig(options->configPath, error))
-            return false;
-    }
     options->screenshotsDir = parser.value(QStringLiteral("screenshots"));
     return !parser.isSet(QStringLiteral("screenshots"))
         || makeFolder(options->screenshotsDir, error);
@@ -120,8 +100,6 @@ GalleryOptions::Request GalleryOptions::parse(const QStringList &arguments, Gall
           QStringLiteral("zh|en") },
         { QStringLiteral("style"), QStringLiteral("Sample style sheet: light or dark."),
           QStringLiteral("light|dark") },
-        { QStringLiteral("config"), QStringLiteral("Settings file of the core library."),
-          QStringLiteral("path") },
         { QStringLiteral("scale"),
           QStringLiteral("UI scale: 1, 1.25 or 1.5 (default: the display's, to the nearest)."),
           QStringLiteral("factor") },

@@ -18,7 +18,6 @@ struct GalleryOptions
 
     QString language; // "zh", "en", or empty for the system's
     QString style = QStringLiteral("light");
-    QString configPath; // empty: the stand-in's default file
     double scale = 0; // 0: the display's, snapped to a scale the gallery has images for
     QString open; // a dialog to open at start: "message", "notice" or "shortcuts"
     QString screenshotsDir; // a folder that exists and takes files

@@ -6,11 +6,12 @@
 #include "gallerystyle.h"
 #include "gallerywindow.h"
 #include "screenshots.h"
-#include "tarnlibtesting.h"
+#include "shortcutsmanager.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
@@ -118,12 +119,16 @@ int run(GalleryWindow *window, const GalleryOptions &options)
 }
 
 // Pictures show the settings as they are, read from a copy: loading the shortcut page
-// writes what the file lacks, and pictures leave no file behind.
+// writes what the file lacks, and pictures leave no file behind. The copy sits where the
+// core library looks once XDG_CONFIG_HOME names the temporary folder (Linux and other Unix).
 void useSettingsCopy(const QTemporaryDir &folder)
 {
-    const QString copy = QDir(folder.path()).filePath(QStringLiteral("tarn.ini"));
-    QFile::copy(TarnLibTesting::configPath(), copy);
-    TarnLibTesting::setConfigPath(copy);
+    const QString settings = QStringLiteral("/tarn.ini");
+    const QString copy = folder.filePath(QCoreApplication::applicationName());
+    QDir().mkpath(copy);
+    QFile::copy(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + settings,
+                copy + settings);
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path()));
 }
 } // namespace
 
@@ -157,8 +162,6 @@ int main(int argc, char *argv[])
     const QString language = options.language.isEmpty() ? systemLanguage() : options.language;
     if (!installTranslations(language))
         return fail(QStringLiteral("no translation built in for \"%1\"").arg(language), 1);
-    if (!options.configPath.isEmpty())
-        TarnLibTesting::setConfigPath(options.configPath);
     std::optional<QTemporaryDir> settingsCopy;
     if (!options.screenshotsDir.isEmpty())
         useSettingsCopy(settingsCopy.emplace());

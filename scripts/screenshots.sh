@@ -7,7 +7,8 @@ gallery=$(scripts/build-gallery.sh)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export QT_QPA_PLATFORM=offscreen
-common=(--lang en --scale 1 --config "$work/tarn.ini")
+export XDG_CONFIG_HOME=$work
+common=(--lang en --scale 1)
 "$gallery" "${common[@]}" --style light --screenshots "$work/light" >/dev/null
 "$gallery" "${common[@]}" --style dark --screenshots "$work/dark" >/dev/null
 mkdir -p docs/images

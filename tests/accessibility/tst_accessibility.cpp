@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
-#include "tarnlibtesting.h"
 #include <TarnUILib/TarnUILib.h>
 
 #include <QtTest>
@@ -197,7 +196,7 @@ class TestAccessibility : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        TarnLibTesting::setConfigPath(m_dir.filePath(QStringLiteral("tarn.ini")));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.path()));
         QVERIFY(loadTarnUILibTranslation(QLocale(QStringLiteral("en"))));
     }
 

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
-#include "tarnlibtesting.h"
 #include <TarnUILib/TarnUILib.h>
 
 #include <QtTest>
@@ -7,6 +6,15 @@
 
 #ifdef Q_OS_WIN
 #include <windows.h>
+#endif
+
+#ifndef Q_OS_WIN
+// Stands in for the core library's own (the program's definition comes first on ELF platforms).
+static int vmStayOnTop = -1;
+void TarnInterface::setVmStayOnTop(bool onTop)
+{
+    vmStayOnTop = onTop;
+}
 #endif
 
 namespace {
@@ -156,7 +164,9 @@ private slots:
 #else
             QVERIFY(dialog.isVisible());
 #endif
-            QCOMPARE(TarnLibTesting::vmStayOnTop(), on);
+#ifndef Q_OS_WIN
+            QCOMPARE(vmStayOnTop, int(on));
+#endif
             QCOMPARE(dialog.isStaysOnTop(), on);
             QTRY_COMPARE(dialog.geometry(), QRect(100, 100, 400, 300));
         }
