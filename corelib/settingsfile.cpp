@@ -427,8 +427,6 @@ SettingsFile SettingsFile::load(const QString &path)
 
 int SettingsFile::parse(const QByteArray &data)
 {
-    m_groups.clear();
-    m_groupIndex.clear();
     m_utf8 = data.startsWith(kByteOrderMark);
     QString section;
     int malformed = 0;

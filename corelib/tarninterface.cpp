@@ -29,10 +29,8 @@ bool legacyEnabled(const char *name)
 const char *TarnInterface::legacyKey(const char *name)
 {
     const QString value = legacyValue(name);
-    if (value.isNull()) {
-        m_keyTexts.remove(name);
+    if (value.isNull())
         return nullptr;
-    }
     QByteArray &text = m_keyTexts[name];
     text = value.toUtf8();
     return text.constData();

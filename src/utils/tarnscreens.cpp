@@ -18,7 +18,6 @@ QScreen *screenAt(const QPoint &point)
 {
     const QList<QScreen *> screens = QGuiApplication::screens();
     QVector<QRect> geometries;
-    geometries.reserve(screens.size());
     for (const QScreen *screen : screens)
         geometries.append(screen->geometry());
     const int index = screenIndexAt(geometries, point);

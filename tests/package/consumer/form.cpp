@@ -37,15 +37,6 @@ private Q_SLOTS:
         QCOMPARE(widget->parentWidget(), &m_form);
     }
 
-    // The image the form names is loaded: the label asks for at least its size.
-    void rotatingLabelLoadsTheFormsImage()
-    {
-        const QPixmap image(QStringLiteral(
-            ":/qt-project.org/styles/commonstyle/images/standardbutton-apply-16.png"));
-        QVERIFY(!image.isNull());
-        QCOMPARE(m_ui.rotateAnimLabel->minimumSize(), image.size());
-    }
-
     // The form gives the text and the action index; the field still refuses typing.
     void captureFieldTakesTheFormsTextAndIndex()
     {
