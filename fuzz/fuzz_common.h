@@ -1,59 +1,25 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
-#ifndef TARNUILIB_FUZZ_COMMON_H
-#define TARNUILIB_FUZZ_COMMON_H
+// What every fuzz target shares: one offscreen application for the whole run (libFuzzer
+// ends the process with exit()), whose settings live in a folder of its own, chosen as a
+// host's are (XDG_CONFIG_HOME), and a check whose failure aborts, so that libFuzzer keeps
+// the input that broke it.
+#pragma once
 
-#include <QApplication>
-#include <QString>
-#include <QStringList>
+#include <QtWidgets>
 
-#include <cstdio>
-#include <cstdlib>
+#include <fuzzer/FuzzedDataProvider.h>
 
-// What every fuzz target shares: one offscreen application for the whole run (never
-// destroyed: libFuzzer ends the process with exit()), and a check that aborts with a
-// message, so that libFuzzer keeps the input that broke it.
-namespace TarnFuzz {
-
-inline void startApplication()
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
+    static QTemporaryDir config;
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "fuzz";
-    static char *argv[] = { name, nullptr };
-    static const QApplication *application = new QApplication(argc, argv);
-    Q_UNUSED(application);
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    new QApplication(*argc, *argv);
+    return 0;
 }
 
-inline void check(bool holds, const char *what, const QString &detail = QString())
+inline void check(bool holds, const char *what, const QString &detail)
 {
-    if (holds)
-        return;
-    std::fprintf(stderr, "property broken: %s [%s]\n", what, qPrintable(detail));
-    std::abort();
+    if (!holds)
+        qFatal("property broken: %s [%s]", what, qPrintable(detail));
 }
-
-// A monkey run's command line, "<events> <seed>", with defaults for what is left out. The
-// widgets' own warnings are expected noise there, so only critical and fatal messages show.
-struct MonkeyRun
-{
-    int events = 10000;
-    unsigned seed = 1;
-};
-
-inline MonkeyRun startMonkey(const QStringList &args)
-{
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
-        if (type != QtWarningMsg && type != QtInfoMsg && type != QtDebugMsg)
-            std::fprintf(stderr, "%s\n", qPrintable(message));
-    });
-    MonkeyRun run;
-    if (args.size() > 1)
-        run.events = args.at(1).toInt();
-    if (args.size() > 2)
-        run.seed = args.at(2).toUInt();
-    return run;
-}
-
-} // namespace TarnFuzz
-
-#endif
