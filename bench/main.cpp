@@ -7,7 +7,6 @@
 
 #include "shortcutsmanager.h"
 #include "tarninterface.h"
-#include "tarnlibtesting.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -46,6 +45,9 @@ int usage()
 
 int main(int argc, char **argv)
 {
+    // The shortcut settings live in a folder of their own, so no run sees another's.
+    QTemporaryDir settings;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(settings.path()));
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 3 || (args[2] != QLatin1String("ours") && args[2] != QLatin1String("peer")))
@@ -56,9 +58,6 @@ int main(int argc, char **argv)
     options.warmup = args.value(4, QStringLiteral("0")).toInt();
     BenchMeter meter(args.value(5));
 
-    // The shortcut settings live in a folder of their own, so no run sees another's.
-    QTemporaryDir settings;
-    TarnLibTesting::setConfigPath(settings.filePath(QStringLiteral("tarn.ini")));
     TarnInterface host;
     TarnInterface::mInstance = &host;
     ShortCutsManager::_instance = new ShortCutsManager;

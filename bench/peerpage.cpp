@@ -2,7 +2,6 @@
 #include "peerpage.h"
 
 #include "shortcutsmanager.h"
-#include "tarnlibtesting.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -10,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
+#include <QStandardPaths>
 
 namespace {
 const struct
@@ -84,7 +84,8 @@ void PeerPage::load()
 
 void PeerPage::save()
 {
-    QSettings settings(TarnLibTesting::configPath(), QSettings::IniFormat);
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    QSettings settings(folder + QLatin1String("/tarn.ini"), QSettings::IniFormat);
     settings.beginGroup(QStringLiteral("ShortCuts"));
     for (int row = 0; row < m_edits.size(); ++row) {
         const ShortCutsKey entry = ShortCutsManager::_instance->getShortCutsKey(
