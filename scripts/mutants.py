@@ -8,7 +8,7 @@ copy of the tree on its own, rebuilt incrementally and judged by the offscreen u
 
 Outcomes: killed (a test fails), survived, timed out (counted as killed), did not compile (not
 counted). The report goes to docs/mutants.md with --docs, else to the build folder. Slow, so not
-part of CI; the build folders are under build/mutants.
+part of CI; the build folders are under build/mutants. scripts/check.sh --mutants ARGS runs it.
 """
 
 import argparse

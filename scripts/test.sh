@@ -1,27 +1,78 @@
 #!/usr/bin/env bash
-# Builds the project twice, plainly and with AddressSanitizer + UBSan, and runs every
-# test in both builds; the plain build runs them a second time on a virtual X display
-# (scripts/with-display.sh) and drives the gallery there with real input. Then the Windows
-# build, cross-compiled, with its tests under Wine (scripts/windows-test.sh).
+# SPDX-License-Identifier: LGPL-2.1-or-later
+# The tests, as CI runs them (.ci/run):
+#   scripts/test.sh  checks the size of the tests (scripts/test-size.sh), then builds the project
+#       twice, plainly and with clang's AddressSanitizer + UBSan, and runs every test in both. The
+#       plain build runs the unit tests offscreen and again on a virtual X display (Xvfb and
+#       openbox, scripts/with-display.sh), where it also drives the gallery with real input; the
+#       sanitized build gives each libFuzzer target a short fixed-seed run. Last comes the Windows
+#       build (below). Missing Debian packages are installed first (scripts/bootstrap.sh).
+#   scripts/test.sh --windows [BUILD]  only the Windows build (default build/windows): cross-built
+#       with MinGW-w64 against the Qt for MinGW in ../shared/qt5-mingw/qt5-mingw.tar.xz (or in
+#       the folder TARN_QT5_MINGW names), its tests run under Wine (scripts/wine-run.sh); without
+#       that archive it says SKIPPED and builds nothing
 set -euo pipefail
 cd "$(dirname "$0")/.."
-# Linguist and Designer files, a virtual X display with a window manager and input tools,
-# valgrind, clang's fuzzing runtime, the MinGW cross compiler with Wine, and the AT-SPI bus
-# with its Python client for the screen-reader check.
-scripts/bootstrap.sh qttools5-dev qttools5-dev-tools xvfb xauth openbox xdotool x11-utils \
-  imagemagick valgrind clang libclang-rt-14-dev g++-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix \
-  wine64 xz-utils fonts-dejavu-core fonts-noto-cjk python3 python3-pyatspi at-spi2-core dbus-daemon
-
 jobs=$(nproc)
+
+windows() {
+  local src=$PWD build=${1:-build/windows}
+  local archive=${TARN_QT5_MINGW:-$src/../shared/qt5-mingw}/qt5-mingw.tar.xz qt=$src/build/qt5-mingw
+  if [ ! -f "$archive" ]; then
+    echo "windows: SKIPPED, the Windows build and its Wine tests: no Qt for MinGW at $archive"
+    return 0
+  fi
+  local start=$SECONDS built
+  if [ ! -f "$qt/.unpacked" ] || [ "$archive" -nt "$qt/.unpacked" ]; then
+    rm -rf "$qt" && mkdir -p "$src/build"
+    tar -xJf "$archive" -C "$src/build"
+    touch "$qt/.unpacked"
+  fi
+  # Flags meant for the host compiler must not reach the cross compiler.
+  env -u CXXFLAGS -u LDFLAGS cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug \
+    -DCMAKE_TOOLCHAIN_FILE="$src/cmake/toolchains/x86_64-w64-mingw32.cmake" \
+    -DCMAKE_FIND_ROOT_PATH="$qt" -DCMAKE_PREFIX_PATH="$qt"
+  cmake --build "$build" --parallel "$jobs"
+  built=$SECONDS
+  ctest --test-dir "$build" --output-on-failure --parallel "$jobs"
+  echo "windows: built in $((built - start)) s, tested under Wine in $((SECONDS - built)) s"
+}
+
 run_suite() {
-  local dir=$1; shift
+  local dir=$1
+  shift
   cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Debug "$@"
   cmake --build "$dir" --parallel "$jobs"
   ctest --test-dir "$dir" --output-on-failure --parallel "$jobs"
 }
 
+case ${1:-} in
+-h | --help)
+  sed -n '3,/^set /{/^set /d;s/^# \{0,1\}//;p}' "$0"
+  exit 0
+  ;;
+--windows)
+  windows "${2:-}"
+  exit
+  ;;
+'') ;;
+*)
+  sed -n '3,/^set /{/^set /d;s/^# \{0,1\}//;p}' "$0" >&2
+  exit 2
+  ;;
+esac
+
+scripts/test-size.sh
+# Linguist and Designer files, a virtual X display with a window manager and input tools,
+# valgrind (its headers build the benchmarks, whose cases run as smoke tests), clang's fuzzing
+# runtime, the MinGW cross compiler with Wine, and the AT-SPI bus with its Python client for
+# the screen-reader check.
+scripts/bootstrap.sh qttools5-dev qttools5-dev-tools xvfb xauth openbox xdotool x11-utils \
+  imagemagick valgrind clang libclang-rt-14-dev g++-mingw-w64-x86-64 \
+  g++-mingw-w64-x86-64-posix wine64 xz-utils fonts-dejavu-core fonts-noto-cjk python3 \
+  python3-pyatspi at-spi2-core dbus-daemon
 run_suite build/test
 # Clang, so that the same sanitized build also carries the libFuzzer targets and their short runs.
 run_suite build/asan -DTARN_SANITIZE=ON -DTARN_TEST_DISPLAY=OFF -DCMAKE_CXX_COMPILER=clang++ \
   -DTARN_BUILD_FUZZERS=ON
-scripts/windows-test.sh build/windows
+windows build/windows

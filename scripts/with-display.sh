@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: LGPL-2.1-or-later
 # Runs a command on a private virtual X display (Xvfb, 1920x1080x24) under the openbox window
 # manager, and stops both afterwards. Exits with the command's status, or 77 (CTest's skip
 # code; a failure when CI is set) when Xvfb or openbox is not installed.
 #   scripts/with-display.sh <command> [arguments...]
 set -euo pipefail
-[ $# -gt 0 ] || { echo "usage: $0 <command> [arguments...]" >&2; exit 2; }
+if [ $# -eq 0 ] || [ "$1" = --help ] || [ "$1" = -h ]; then
+  sed -n '3,/^set /{/^set /d;s/^# \{0,1\}//;p}' "$0"
+  [ $# -gt 0 ] || exit 2
+  exit 0
+fi
 for tool in Xvfb openbox xprop; do
   if ! command -v "$tool" >/dev/null; then
     echo "with-display: $tool is not installed, skipping (scripts/test.sh installs it)" >&2

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: LGPL-2.1-or-later
 # Runs a program of the Windows build under Wine: CTest's emulator there (cmake/TarnWine.cmake).
-#   wine-run.sh --prefix <template> --qt <Qt for MinGW> [--path <folder>]... <program.exe> [args...]
+#   scripts/wine-run.sh --prefix <template> --qt <Qt for MinGW> [--path <folder>]... <program.exe>
+#       [args...]
 # Each run gets a virtual X display of its own (scripts/with-display.sh: Qt's event dispatcher
 # needs a window, and Wine makes none without a display) and a Wine prefix of its own, made from
 # a template prefix that the first run creates, so that parallel runs share no wineserver and no
@@ -15,6 +17,10 @@
 # written with -o to a file and printed.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+if [ "${1:-}" = --help ] || [ "${1:-}" = -h ]; then
+  sed -n '3,/^set /{/^set /d;s/^# \{0,1\}//;p}' "$0"
+  exit 0
+fi
 template="" qt="" paths=()
 while [ $# -gt 0 ]; do
   case $1 in
@@ -90,7 +96,7 @@ args=()
 
 # Wine's own processes end with the program, before its display goes.
 status=0
-"$here/../../scripts/with-display.sh" sh -c '"$@"; rc=$?; "$0" -k; exit $rc' \
+"$here/with-display.sh" sh -c '"$@"; rc=$?; "$0" -k; exit $rc' \
   "$wineserver" timeout -k 5 "${TARN_WINE_TIMEOUT:-120}" "$wine" "$program" "${args[@]}" "$@" ||
   status=$?
 [ "$status" != 124 ] || echo "wine-run: $program killed after ${TARN_WINE_TIMEOUT:-120} s" >&2
