@@ -1,7 +1,13 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need, and any given as arguments,
-# when one is missing.
+# SPDX-License-Identifier: LGPL-2.1-or-later
+# Installs the Debian packages the build needs, and any given as arguments, when one is
+# missing (with sudo when not run as root). The other scripts call it with what they need.
+#   scripts/bootstrap.sh [PACKAGE...]
 set -euo pipefail
+if [ "${1:-}" = --help ] || [ "${1:-}" = -h ]; then
+  sed -n '3,/^set /{/^set /d;s/^# \{0,1\}//;p}' "$0"
+  exit 0
+fi
 
 # Linguist tools: the library embeds its translations, compiled at build time.
 packages=(build-essential cmake qtbase5-dev qttools5-dev qttools5-dev-tools "$@")
