@@ -42,5 +42,5 @@ bool TarnOctetValidator::holdsOctet(const QString &text)
 
 QString TarnOctetValidator::pattern()
 {
-    return QStringLiteral("2[0-4]\\d|25[0-5]|[01]?\\d\\d?");
+    return QStringLiteral("2[0-4][0-9]|25[0-5]|[01]?[0-9][0-9]?");
 }

@@ -23,7 +23,9 @@ public:
     static bool isAcceptable(const QString &text);
     // Whether text reads as a number in range with QString::toInt, base 10.
     static bool holdsOctet(const QString &text);
-    // One octet as a QRegExp pattern, leading zeros allowed: for reading whole addresses.
+    // One octet as a QRegExp pattern, leading zeros allowed: for reading whole addresses. ASCII
+    // digits only: QRegExp's \d takes digits of every script, which the fields do not show as
+    // typed and QString::toInt does not read.
     static QString pattern();
 };
 

@@ -93,6 +93,10 @@ private slots:
                              << "...";
         QTest::newRow("three octets") << -1 << "1.2.3"
                                       << "...";
+        QTest::newRow("Arabic-Indic digits") << -1 << "١.٢.٣.٤"
+                                             << "...";
+        QTest::newRow("last octet in Arabic-Indic digits") << -1 << "1.1.1.١٢"
+                                                           << "...";
         QTest::newRow("256 into part 2") << 1 << "256"
                                          << "1.2.3.4";
     }
