@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 #include "tarnlib.h"
 
+#include "tarndpiscale_p.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -9,5 +11,5 @@ double gScale = 1.0;
 double winDpiScale()
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
-    return screen ? screen->logicalDotsPerInch() / 96.0 : 1.0;
+    return screen ? TarnCore::dpiScale(screen->logicalDotsPerInch()) : 1.0;
 }

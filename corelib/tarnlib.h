@@ -8,7 +8,8 @@
 // widgets read it afresh whenever they build something.
 TARNLIB_EXPORT extern double gScale;
 
-// The display's DPI scale ratio: the primary screen's logical DPI over 96.
+// The display's DPI scale ratio: the primary screen's logical DPI over 96, to the nearest
+// Windows scale step (100 dpi is 1.0, 120 dpi 1.25).
 TARNLIB_EXPORT double winDpiScale();
 
 #endif

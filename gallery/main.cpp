@@ -16,7 +16,6 @@
 #include <QTextStream>
 #include <QTimer>
 #include <QTranslator>
-#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -64,18 +63,6 @@ bool installTranslations(const QString &language)
         return false;
     QCoreApplication::installTranslator(gallery);
     return true;
-}
-
-// getScaleFactor() takes any display above 96 dpi to 1.25, the 100 dpi of many screens
-// included; the gallery takes the nearest scale it has images for.
-double defaultScale()
-{
-    double nearest = 1;
-    for (double scale : { 1.25, 1.5 }) {
-        if (std::abs(winDpiScale() - scale) < std::abs(winDpiScale() - nearest))
-            nearest = scale;
-    }
-    return nearest;
 }
 
 int fail(const QString &message, int code)
@@ -165,7 +152,7 @@ int main(int argc, char *argv[])
     std::optional<QTemporaryDir> settingsCopy;
     if (!options.screenshotsDir.isEmpty())
         useSettingsCopy(settingsCopy.emplace());
-    gScale = options.scale > 0 ? options.scale : defaultScale();
+    gScale = options.scale > 0 ? options.scale : getScaleFactor();
     applyGalleryStyle(options.style);
 
     TarnInterface facade;

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
+#include "tarndpiscale_p.h"
 #include "tarnscreens_p.h"
 #include <TarnUILib/TarnUILib.h>
 
@@ -23,7 +24,8 @@ class tst_TarnUtils : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // "snap": getScaleFactor() at a display scale, gScale 3.0 never read; "font":
+    // "step": the core library's display scale of a logical DPI; "snap": getScaleFactor() at a
+    // display scale, gScale 3.0 never read; "font":
     // getFontFactor() and "path": adjusteResourcePath(":/i/:/x") at a gScale, with a decimal
     // comma in the default locale. 1.125 and 0.875 give font offsets of exactly +1.5 and -1.5,
     // which Qt rounds up.
@@ -32,6 +34,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("helper");
         QTest::addColumn<double>("scale");
         QTest::addColumn<QString>("expected");
+        QTest::newRow("96 dpi") << "step" << 96.0 << "1";
+        QTest::newRow("100 dpi, an ordinary screen") << "step" << 100.0 << "1";
+        QTest::newRow("120 dpi") << "step" << 120.0 << "1.25";
+        QTest::newRow("144 dpi") << "step" << 144.0 << "1.5";
         QTest::newRow("1.0 stays") << "snap" << 1.0 << "1";
         QTest::newRow("just above 1.0") << "snap" << 1.0000001 << "1.25";
         QTest::newRow("just below 1.5") << "snap" << 1.4999999 << "1.25";
@@ -55,7 +61,8 @@ private Q_SLOTS:
         displayScale = scale;
 #endif
         gScale = helper == "snap" ? 3.0 : scale;
-        QTEST(helper == "snap"       ? QString::number(getScaleFactor())
+        QTEST(helper == "step"       ? QString::number(TarnCore::dpiScale(scale))
+                  : helper == "snap" ? QString::number(getScaleFactor())
                   : helper == "font" ? QString::number(getFontFactor())
                                      : adjusteResourcePath(":/i/:/x"),
               "expected");
