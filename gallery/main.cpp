@@ -44,12 +44,11 @@ QStringList argumentList(int argc, char *argv[])
     return arguments;
 }
 
-// The gallery and the library speak the same language: Chinese on a Chinese system, English
-// on any other, C and POSIX included.
+// The gallery speaks the library's language, which the library's rule picks for the system.
 QString systemLanguage()
 {
-    return QLocale::system().language() == QLocale::Chinese ? QStringLiteral("zh")
-                                                            : QStringLiteral("en");
+    return loadTarnUILibTranslation(QLocale::system()) ? QStringLiteral("en")
+                                                       : QStringLiteral("zh");
 }
 
 // The library's texts are Chinese and the gallery's English at the source: each of the two

@@ -21,8 +21,14 @@ bool loadTarnUILibTranslation(const QLocale &locale)
     // A translator takes itself off the application as it is deleted.
     delete installed;
     auto *translator = new QTranslator(QCoreApplication::instance());
-    if (!translator->load(locale, QStringLiteral("tarnuilib"), QStringLiteral("_"),
-                          QStringLiteral(":/tarnuilib/translations"))) {
+    const auto load = [translator](const QLocale &language) {
+        return translator->load(language, QStringLiteral("tarnuilib"), QStringLiteral("_"),
+                                QStringLiteral(":/tarnuilib/translations"));
+    };
+    // Chinese is the source language; any other without a translation of its own, the C and
+    // POSIX locales of a system with no language set among them, reads English.
+    if (locale.language() == QLocale::Chinese
+        || !(load(locale) || load(QLocale(QLocale::English)))) {
         delete translator;
         return false;
     }

@@ -7,8 +7,9 @@
 class QLocale;
 
 // Installs the library's translator for locale on the application, replacing the one an earlier
-// call installed; returns whether a translation for that locale was found (false for Chinese, the
-// source language, and for unknown locales, which leave the source texts).
+// call installed. The one language rule of the library and its gallery: Chinese, the source
+// language, for a Chinese locale (the result is then false); the locale's own translation where
+// there is one; English for any other, the C and POSIX locales included.
 TARNUILIB_EXPORT bool loadTarnUILibTranslation(const QLocale &locale);
 
 #endif

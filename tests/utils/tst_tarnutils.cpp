@@ -134,7 +134,9 @@ private Q_SLOTS:
         QTest::addColumn<bool>("english");
         QTest::newRow("en_GB falls back to en") << "en_GB" << true;
         QTest::newRow("zh_CN restores the sources") << "zh_CN" << false;
-        QTest::newRow("unknown de_DE") << "de_DE" << false;
+        QTest::newRow("de_DE, without a translation, reads English") << "de_DE" << true;
+        QTest::newRow("C") << "C" << true;
+        QTest::newRow("POSIX") << "POSIX" << true;
     }
 
     // Every row starts from an installed English translation, which the row's call must replace.
