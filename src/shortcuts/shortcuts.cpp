@@ -232,6 +232,9 @@ void ShortCuts::loadShortCuts()
 
 void ShortCuts::loadShortCutsSettings()
 {
+    if (!m_interface)
+        qFatal("ShortCuts::loadShortCuts: the page was given a null TarnInterface; the host passes "
+               "its TarnInterface (TarnInterface::mInstance) to the ShortCuts constructor");
     shortCutsManager()->loadShortCutsKey();
     for (const LegacySetting &legacy : legacySettings) {
         const QString key = QString::fromUtf8((m_interface->*legacy.keyText)());

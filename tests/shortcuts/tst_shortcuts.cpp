@@ -5,6 +5,12 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#ifdef Q_OS_UNIX
+#include <cstdio>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
 namespace {
 using Manager = ShortCutsManager;
 
@@ -266,6 +272,36 @@ private Q_SLOTS:
         QVERIFY(!window.isVisible());
         QCOMPARE(stored("ShortCuts/BossKey/Enabled").toBool(), true);
     }
+
+#ifdef Q_OS_UNIX
+    // A host that forgot the facade is told what to set, in a copy of this process, which stops.
+    void forgottenFacadeNamedNotACrash_data()
+    {
+        QTest::addColumn<bool>("page");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("dialog put on top") << false << "TarnInterface::mInstance is null";
+        QTest::newRow("page loaded") << true << "page was given a null TarnInterface";
+    }
+    void forgottenFacadeNamedNotACrash()
+    {
+        QFETCH(bool, page);
+        QFETCH(QString, named);
+        const QString log = m_dir.filePath(QStringLiteral("fatal.log"));
+        const pid_t child = fork();
+        if (child == 0) {
+            if (!std::freopen(qPrintable(log), "w", stdout)) // where QtTest logs qFatal()
+                _exit(1);
+            TarnInterface::mInstance = nullptr;
+            page ? ShortCuts(nullptr, nullptr).loadShortCuts()
+                 : TarnBaseDialog(nullptr, QString(), 0).setStaysOnTop(true);
+            _exit(0);
+        }
+        QCOMPARE(waitpid(child, nullptr, 0), child);
+        QFile read(log);
+        QVERIFY(read.open(QIODevice::ReadOnly));
+        QVERIFY(QString::fromUtf8(read.readAll()).contains(named));
+    }
+#endif
 };
 
 QTEST_MAIN(TestShortCuts)
