@@ -4,6 +4,7 @@
 #include "keytext.h"
 #include "settingsfile_p.h"
 
+#include <QDir>
 #include <QGuiApplication>
 
 #include <iterator>
@@ -62,17 +63,19 @@ bool changed(const ShortCutsKey &entry, const ShortCutsKey &read)
         || entry.key != read.key;
 }
 
-// Fills an entry from the file. A value of the wrong type counts as absent.
-void readEntry(const SettingsFile &file, int index, ShortCutsKey &entry)
+// Fills an entry from the file. A value of the wrong type counts as absent; so does a key text
+// that names no key, which is a line that could not be read (the result is then false).
+bool readEntry(const SettingsFile &file, int index, ShortCutsKey &entry)
 {
     const QString enabled = file.value(group, settingsKey(index, "Enabled"));
     const QString key = file.value(group, settingsKey(index, "Key"));
     entry.enabledStored = enabled == QLatin1String("true") || enabled == QLatin1String("false");
     if (entry.enabledStored)
         entry.enabled = enabled == QLatin1String("true");
-    entry.keyStored = !key.isNull();
+    entry.keyStored = !key.isNull() && TarnUI::namesKey(key);
     if (entry.keyStored)
         entry.key = key;
+    return key.isNull() || entry.keyStored;
 }
 
 // What the user chose for an action whose last save failed: it outlives a reload, and counts
@@ -100,19 +103,27 @@ ShortCutsManager::ShortCutsManager(QObject *parent)
 
 bool ShortCutsManager::loadShortCutsKey()
 {
-    const SettingsFile file = SettingsFile::load(SettingsFile::defaultPath());
+    const QString path = SettingsFile::defaultPath();
+    const SettingsFile file = SettingsFile::load(path);
     const QVector<ShortCutsKey> previous = m_entries;
     m_entries.clear();
     m_read.clear();
+    int unreadable = 0;
     for (int i = 0; i < ActionCount; ++i) {
         ShortCutsKey entry = defaultEntry(i);
-        readEntry(file, i, entry);
+        unreadable += !readEntry(file, i, entry);
         m_read.append(entry);
         m_entries.append(m_unsaved.contains(i) ? unsavedEntry(previous[i]) : entry);
     }
-    if (file.errorString().isEmpty())
+    // A damaged file's own report names its lines.
+    QString error = file.errorString();
+    if (error.isEmpty() && unreadable)
+        error = QStringLiteral("%1: %2 line(s) could not be read")
+                    .arg(QDir::toNativeSeparators(path))
+                    .arg(unreadable);
+    if (error.isEmpty())
         return true;
-    emit storageFailed(file.errorString());
+    emit storageFailed(error);
     return false;
 }
 

@@ -110,4 +110,13 @@ QString composeKeyText(Qt::KeyboardModifiers modifiers, int key, const QString &
     return text;
 }
 
+bool namesKey(const QString &compact)
+{
+    // Qt reads its own "Meta" name back as no key at all.
+    if (compact.isEmpty() || compact.endsWith(QLatin1String("Meta")))
+        return true;
+    const QKeySequence sequence = QKeySequence::fromString(compact, QKeySequence::PortableText);
+    return sequence.count() == 1 && (sequence[0] & ~Qt::KeyboardModifierMask) != Qt::Key_unknown;
+}
+
 } // namespace TarnUI

@@ -29,6 +29,10 @@ bool isModifierKey(int key);
 // a bare key: Alt is put in front of it, Ctrl+Alt in front of a bare Space.
 QString composeKeyText(Qt::KeyboardModifiers modifiers, int key, const QString &fieldName);
 
+// Whether compact is empty (no shortcut) or a combination whose key Qt knows by that name: not
+// "Ctrl+Alt+Banana", nor a modifier prefix without a key.
+bool namesKey(const QString &compact);
+
 } // namespace TarnUI
 
 #endif
