@@ -30,7 +30,8 @@ void applyGalleryStyle(const QString &style)
 {
     QFile file(QStringLiteral(":/styles/tarn-%1.qss").arg(style));
     if (file.open(QIODevice::ReadOnly))
-        qApp->setStyleSheet(scaledStyleSheet(QString::fromUtf8(file.readAll())));
+        qApp->setStyleSheet(
+            adjusteResourcePath(scaledStyleSheet(QString::fromUtf8(file.readAll()))));
     // Links in rich-text labels take the palette's colour, which no style sheet reaches.
     QPalette palette = QApplication::palette();
     palette.setColor(QPalette::Link,

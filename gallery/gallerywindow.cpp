@@ -138,10 +138,6 @@ GalleryWindow::GalleryWindow(TarnInterface *facade)
     m_maximizeEnabled = true;
     m_minimizeButton->show();
     m_maximizeButton->show();
-    m_minimizeButton->setText(QStringLiteral("–"));
-    m_maximizeButton->setText(QStringLiteral("□"));
-    m_restoreButton->setText(QStringLiteral("❐"));
-    m_closeButton->setText(QStringLiteral("✕"));
     setMinimumSize(scaled(560), scaled(360));
 
     m_status = new QLabel(tr("Move the pointer over the controls."));

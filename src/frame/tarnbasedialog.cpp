@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QToolButton>
+#include <QVariant>
 
 namespace {
 // The icon-only window buttons name themselves for tool tips and screen readers.
@@ -80,6 +81,8 @@ TarnBaseDialog::TarnBaseDialog(QWidget *parent, const QString &title, int border
         addWindowButton("maximize-button", tr("最大化"), &TarnBaseDialog::slotShowMaxRestore, true);
     m_restoreButton =
         addWindowButton("maximize-button", tr("还原"), &TarnBaseDialog::slotShowMaxRestore, true);
+    // It shares the maximise button's name: style sheets tell it apart by this property.
+    m_restoreButton->setProperty("restore", true);
     m_closeButton = addWindowButton("close-button", tr("关闭"), &QDialog::close, false);
     layoutTitleItems();
 
