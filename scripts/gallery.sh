@@ -6,7 +6,8 @@
 #       QT_QPA_PLATFORM=xcb scripts/gallery.sh, opens the gallery to be clicked through. ARGS go
 #       to the program: --lang zh|en, --style light|dark, --scale F, ... (tarn-gallery --help)
 #   scripts/gallery.sh --pictures  writes the README's pictures into docs/images: every window in
-#       English with the light style sheet, and the main window with the dark one, at scale 1
+#       English with the light style sheet, and the main window with the dark one, at scale 1;
+#       and a small host (docs/host) built on the installed package alone, with each sample sheet
 #   scripts/gallery.sh --help
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -32,6 +33,14 @@ if [ "${1:-}" = --pictures ]; then
     cp "$work/light/$name.png" "docs/images/$name.png"
   done
   cp "$work/dark/main.png" docs/images/main-dark.png
+  cmake --build build/gallery --parallel "$(nproc)" >/dev/null
+  cmake --install build/gallery --prefix "$work/prefix" >/dev/null
+  cmake -S docs/host -B "$work/host" -DCMAKE_PREFIX_PATH="$work/prefix" >/dev/null
+  cmake --build "$work/host" >/dev/null
+  for style in light dark; do
+    "$work/host/tarn-host" "$work/prefix/share/TarnUILib/styles/tarn-$style.qss" \
+      "docs/images/host-$style.png"
+  done
   ls docs/images/*.png
 elif [ "$QT_QPA_PLATFORM" != offscreen ]; then
   exec "$gallery" "$@"
