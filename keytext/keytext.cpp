@@ -5,6 +5,8 @@
 #include <QKeySequence>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace TarnUI {
 
 namespace {
@@ -112,11 +114,18 @@ QString composeKeyText(Qt::KeyboardModifiers modifiers, int key, const QString &
 
 bool namesKey(const QString &compact)
 {
-    // Qt reads its own "Meta" name back as no key at all.
-    if (compact.isEmpty() || compact.endsWith(QLatin1String("Meta")))
-        return true;
-    const QKeySequence sequence = QKeySequence::fromString(compact, QKeySequence::PortableText);
-    return sequence.count() == 1 && (sequence[0] & ~Qt::KeyboardModifierMask) != Qt::Key_unknown;
+    QString key = compact;
+    for (const QLatin1String modifier : { QLatin1String("Ctrl+"), QLatin1String("Shift+"),
+                                          QLatin1String("Alt+"), QLatin1String("Meta+") }) {
+        if (key.startsWith(modifier))
+            key.remove(0, modifier.size());
+    }
+    // One character is a key whatever Qt calls it. Capture fields store what Qt 5.15 makes of
+    // keys it has no name for (a character and a lone surrogate) and its "Meta", and Qt reads
+    // neither back: only a written name, plain ASCII, is asked of Qt.
+    const bool written = std::all_of(key.begin(), key.end(), [](QChar c) { return c < 0x80; });
+    return key.size() <= 1 || !written || key == QLatin1String("Meta")
+        || QKeySequence::fromString(key, QKeySequence::PortableText)[0] != Qt::Key_unknown;
 }
 
 } // namespace TarnUI

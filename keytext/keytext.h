@@ -29,8 +29,8 @@ bool isModifierKey(int key);
 // a bare key: Alt is put in front of it, Ctrl+Alt in front of a bare Space.
 QString composeKeyText(Qt::KeyboardModifiers modifiers, int key, const QString &fieldName);
 
-// Whether compact is empty (no shortcut) or a combination whose key Qt knows by that name: not
-// "Ctrl+Alt+Banana", nor a modifier prefix without a key.
+// Whether the key of compact, after its modifiers, is one Qt knows by that name, or no more than
+// one character: not "Ctrl+Alt+Banana".
 bool namesKey(const QString &compact);
 
 } // namespace TarnUI
