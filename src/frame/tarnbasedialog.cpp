@@ -177,11 +177,11 @@ bool TarnBaseDialog::isStaysOnTop() const
 
 void TarnBaseDialog::setStaysOnTop(bool on)
 {
-    const HWND handle = reinterpret_cast<HWND>(winId());
-    // The emulator window follows the dialog.
     if (!TarnInterface::mInstance)
         qFatal("TarnBaseDialog::setStaysOnTop: TarnInterface::mInstance is null; the host sets "
                "it to its TarnInterface before it puts a window on top");
+    const HWND handle = reinterpret_cast<HWND>(winId());
+    // The emulator window follows the dialog.
     TarnInterface::mInstance->setVmStayOnTop(on);
     if (on)
         showWndTopMost(handle);
