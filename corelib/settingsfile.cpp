@@ -118,8 +118,9 @@ QString unescapedKey(const QByteArray &key)
 }
 
 // QSettings' value escaping without a text codec: C escapes, \x for control and
-// non-ASCII characters (Qt 6 writes non-ASCII ones in UTF-8) and for a hex digit right after
-// one, quotes around values with separators or outer spaces, "@" doubled at the start.
+// non-ASCII characters (on Qt 6 only for halves of surrogate pairs, which a character at a
+// time cannot carry in UTF-8; the others in UTF-8) and for a hex digit right after one, quotes
+// around values with separators or outer spaces, "@" doubled at the start.
 QByteArray escapedValue(const QString &value)
 {
     static const char plain[] = "\a\b\f\n\r\t\v";
@@ -133,7 +134,7 @@ QByteArray escapedValue(const QString &value)
         quote = quote || ch == ';' || ch == ',' || ch == '=';
         const char *special = ch && ch < 0x80 ? std::strchr(plain, ch) : nullptr;
         if ((hexNext && ch < 0x80 && isHexDigit(char(ch))) || (!special && ch && ch <= 0x1F)
-            || (ch >= 0x7F && !kQt6Settings)) {
+            || (ch >= 0x7F && (!kQt6Settings || c.isSurrogate()))) {
             result += "\\x" + QByteArray::number(ch, 16);
             hexNext = true;
             continue;
