@@ -47,13 +47,9 @@ QString TarnOctetValidator::pattern()
 
 TarnAddressPattern TarnOctetValidator::addressPattern()
 {
-    QString address = QStringLiteral("((%1)\\.){3}(%1)").arg(pattern());
+    const QString address = QStringLiteral("((%1)\\.){3}(%1)").arg(pattern());
 #if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
-    // QRegExp's \d is QChar::isDigit, a decimal digit of any script but on one UTF-16 unit;
-    // PCRE's, with Unicode properties, also takes the digits above U+FFFF.
-    address.replace(QStringLiteral("\\d"), QStringLiteral("[^\\D\\x{10000}-\\x{10ffff}]"));
-    return QRegularExpression(QRegularExpression::anchoredPattern(address),
-                              QRegularExpression::UseUnicodePropertiesOption);
+    return QRegularExpression(QRegularExpression::anchoredPattern(address));
 #else
     return QRegExp(address);
 #endif

@@ -117,22 +117,20 @@ private slots:
     }
 
     // The pattern that reads whole addresses takes the same strings on Qt 5 (QRegExp) and Qt 6
-    // (QRegularExpression): QRegExp's \d is a decimal digit of any script, up to U+FFFF.
-    void addressPatternTakesWhatQRegExpTakes_data()
+    // (QRegularExpression): ASCII digits only, none of the other scripts QRegExp's \d takes.
+    void addressPatternTakesAsciiDigitsOnlyOnBothMajors_data()
     {
         QTest::addColumn<QString>("input");
         QTest::addColumn<bool>("acceptable");
         QTest::newRow("ASCII, leading zero") << "255.249.0.09" << true;
         QTest::newRow("256") << "256.1.1.1" << false;
-        QTest::newRow("three octets") << "1.2.3" << false;
-        QTest::newRow("Arabic-Indic") << "١٩.٢.٣.٤" << true;
-        QTest::newRow("ASCII 1 before Devanagari") << "1९९.1.1.1" << true;
-        QTest::newRow("fullwidth") << "１.２.３.４" << true;
-        QTest::newRow("three Arabic-Indic digits") << "٠١٢.1.1.1" << false;
+        QTest::newRow("Arabic-Indic") << "١٩.٢.٣.٤" << false;
+        QTest::newRow("ASCII 1 before Devanagari") << "1९९.1.1.1" << false;
+        QTest::newRow("fullwidth") << "１.２.３.４" << false;
         QTest::newRow("digit above U+FFFF") << "𝟏.2.3.4" << false;
         QTest::newRow("superscript") << "¹.2.3.4" << false;
     }
-    void addressPatternTakesWhatQRegExpTakes()
+    void addressPatternTakesAsciiDigitsOnlyOnBothMajors()
     {
         QFETCH(QString, input);
         const TarnAddressValidator validator { TarnOctetValidator::addressPattern() };
