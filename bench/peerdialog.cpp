@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 #include "peerdialog.h"
 
+#include "tarnframe_p.h"
+
 #include <QBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
@@ -61,7 +63,7 @@ PeerDialog::PeerDialog(int borderWidth)
 void PeerDialog::mousePressEvent(QMouseEvent *event)
 {
     m_pressed = event->button() == Qt::LeftButton;
-    m_pressGlobalPos = event->globalPos();
+    m_pressGlobalPos = TarnUI::globalPos(event);
     m_startGeometry = geometry();
 }
 
@@ -69,7 +71,7 @@ void PeerDialog::mouseMoveEvent(QMouseEvent *event)
 {
     if (m_pressed)
         setGeometry(
-            m_startGeometry.adjusted(0, 0, event->globalPos().x() - m_pressGlobalPos.x(), 0));
+            m_startGeometry.adjusted(0, 0, TarnUI::globalPos(event).x() - m_pressGlobalPos.x(), 0));
 }
 
 void PeerDialog::mouseReleaseEvent(QMouseEvent *)

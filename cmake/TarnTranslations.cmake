@@ -5,14 +5,14 @@
 if(CMAKE_CROSSCOMPILING)
   include(${CMAKE_CURRENT_LIST_DIR}/TarnHostLinguist.cmake)
 else()
-  find_package(Qt5 5.15 REQUIRED COMPONENTS LinguistTools)
+  find_package(${TARN_QT} ${TARN_QT_MINIMUM} REQUIRED COMPONENTS LinguistTools)
 endif()
 
 # tarn_embed_translations(<variable> <prefix> <.ts file>...): compiles the .ts files and sets
 # <variable> to the sources that embed the .qm files under :/<prefix>/. Qt 5 has no helper
 # that embeds translations, so the built .qm files are listed in a generated resource file.
 function(tarn_embed_translations out prefix)
-  qt5_add_translation(qm_files ${ARGN})
+  qt_add_translation(qm_files ${ARGN})
   set(entries "")
   foreach(qm IN LISTS qm_files)
     get_filename_component(name ${qm} NAME)
@@ -23,6 +23,6 @@ function(tarn_embed_translations out prefix)
   file(CONFIGURE OUTPUT ${qrc} CONTENT
     "<RCC>\n  <qresource prefix=\"/${prefix}\">\n${entries}  </qresource>\n</RCC>\n")
   set_source_files_properties(${qrc} PROPERTIES SKIP_AUTORCC ON)
-  qt5_add_resources(sources ${qrc})
+  qt_add_resources(sources ${qrc})
   set(${out} ${sources} PARENT_SCOPE)
 endfunction()

@@ -44,6 +44,10 @@ LastGood &lastGood()
     return last;
 }
 
+// QSettings of Qt 6 reads INI files a little differently from Qt 5's; the file is read as the
+// QSettings of the Qt this library is built with reads it.
+constexpr bool kQt6Settings = QT_VERSION >= QT_VERSION_CHECK(6, 0, 0);
+
 bool isKeyChar(ushort ch)
 {
     return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9')
@@ -81,13 +85,15 @@ bool isLineBreakPair(char first, char second)
 
 // The character of "%XX" or "%UXXXX" at i and the escape's length; -1 when the two or four
 // characters are no number, and then the "%" stays as it is. Read by QByteArray::toInt(), as
-// QSettings reads them: a sign, "0x" and blanks around the digits are taken too.
+// QSettings reads them: a sign, "0x" and blanks around the digits are taken too. Qt 6 reads
+// them with toUInt(), which refuses a minus sign.
 int keyEscape(const QByteArray &key, int i, int &length)
 {
     const int first = i + 1 + (key.mid(i + 1, 1) == "U");
     const int digits = first > i + 1 ? 4 : 2;
     bool ok = false;
-    const int code = key.mid(first, digits).toInt(&ok, 16);
+    const QByteArray number = key.mid(first, digits);
+    const int code = kQt6Settings ? int(number.toUInt(&ok, 16)) : number.toInt(&ok, 16);
     if (!ok || first + digits > key.size())
         return -1;
     length = first + digits - i;
@@ -112,8 +118,9 @@ QString unescapedKey(const QByteArray &key)
 }
 
 // QSettings' value escaping without a text codec: C escapes, \x for control and
-// non-ASCII characters (and for a hex digit right after one), quotes around values with
-// separators or outer spaces, "@" doubled at the start.
+// non-ASCII characters (on Qt 6 only for halves of surrogate pairs, which a character at a
+// time cannot carry in UTF-8; the others in UTF-8) and for a hex digit right after one, quotes
+// around values with separators or outer spaces, "@" doubled at the start.
 QByteArray escapedValue(const QString &value)
 {
     static const char plain[] = "\a\b\f\n\r\t\v";
@@ -127,7 +134,7 @@ QByteArray escapedValue(const QString &value)
         quote = quote || ch == ';' || ch == ',' || ch == '=';
         const char *special = ch && ch < 0x80 ? std::strchr(plain, ch) : nullptr;
         if ((hexNext && ch < 0x80 && isHexDigit(char(ch))) || (!special && ch && ch <= 0x1F)
-            || ch >= 0x7F) {
+            || (ch >= 0x7F && (!kQt6Settings || c.isSurrogate()))) {
             result += "\\x" + QByteArray::number(ch, 16);
             hexNext = true;
             continue;
@@ -139,6 +146,8 @@ QByteArray escapedValue(const QString &value)
             result += QByteArray("\\") + named[special - plain];
         else if (ch == '"' || ch == '\\')
             result += QByteArray("\\") + char(ch);
+        else if (ch >= 0x7F) // Qt 6 writes them as they are, in UTF-8
+            result += QString(c).toUtf8();
         else
             result += char(ch);
     }
@@ -301,16 +310,17 @@ bool writeAtomically(const QString &path, const QByteArray &contents, QString *e
 // suffix all in one case is left alone: it is more likely a word someone chose ("backup").
 bool isStaleTemporary(const QString &file, const QString &prefix)
 {
-    const QStringRef suffix = file.midRef(prefix.size());
-    const QStringRef random = suffix.startsWith(QLatin1String("bak.")) ? suffix.mid(4) : suffix;
+    if (!file.startsWith(prefix))
+        return false;
+    const QStringView suffix = QStringView(file).mid(prefix.size());
+    const QStringView random = suffix.startsWith(QLatin1String("bak.")) ? suffix.mid(4) : suffix;
     const auto letter = [](QChar c) {
         return c.unicode() < 0x80 && c.isLetter();
     };
     const auto lower = [](QChar c) {
         return c.isLower();
     };
-    return file.startsWith(prefix) && random.size() == 6
-        && std::all_of(random.begin(), random.end(), letter)
+    return random.size() == 6 && std::all_of(random.begin(), random.end(), letter)
         && std::any_of(random.begin(), random.end(), lower)
         && !std::all_of(random.begin(), random.end(), lower);
 }
@@ -517,7 +527,8 @@ int SettingsFile::overlay(const SettingsFile &other)
 QString SettingsFile::value(const QString &group, const QString &key) const
 {
     const QByteArray *raw = rawValue(group, key);
-    return raw ? textOf(unescapedValue(*raw, m_utf8)) : QString();
+    // Qt 6 takes the plain bytes of every file as UTF-8.
+    return raw ? textOf(unescapedValue(*raw, m_utf8 || kQt6Settings)) : QString();
 }
 
 void SettingsFile::setValue(const QString &group, const QString &key, const QString &value)

@@ -18,11 +18,11 @@ QString scaledStyleSheet(const QString &sheet)
         const int base = match.captured(2).toInt();
         const int value =
             match.capturedLength(1) > 0 ? base + getFontFactor() : static_cast<int>(base * gScale);
-        scaled += sheet.midRef(copied, match.capturedStart(2) - copied);
+        scaled += sheet.mid(copied, match.capturedStart(2) - copied);
         scaled += QString::number(value) + QLatin1String("px");
         copied = match.capturedEnd();
     }
-    scaled += sheet.midRef(copied);
+    scaled += sheet.mid(copied);
     return scaled;
 }
 

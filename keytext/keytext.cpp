@@ -123,9 +123,11 @@ bool namesKey(const QString &compact)
     // One character is a key whatever Qt calls it. Capture fields store what Qt 5.15 makes of
     // keys it has no name for (a character and a lone surrogate) and its "Meta", and Qt reads
     // neither back: only a written name, plain ASCII, is asked of Qt.
-    const bool written = std::all_of(key.begin(), key.end(), [](QChar c) { return c < 0x80; });
+    const bool written =
+        std::all_of(key.begin(), key.end(), [](QChar c) { return c.unicode() < 0x80; });
     return key.size() <= 1 || !written || key == QLatin1String("Meta")
-        || QKeySequence::fromString(key, QKeySequence::PortableText)[0] != Qt::Key_unknown;
+        || QKeySequence::fromString(key, QKeySequence::PortableText)[0]
+        != QKeySequence(Qt::Key_unknown)[0];
 }
 
 } // namespace TarnUI

@@ -2,9 +2,10 @@
 # SPDX-License-Identifier: LGPL-2.1-or-later
 # The tests, as CI runs them (.ci/run):
 #   scripts/test.sh  checks the size of the tests (scripts/test-size.sh), then builds the project
-#       twice, plainly and with clang's AddressSanitizer + UBSan, and runs every test in both. The
-#       plain build runs the unit tests offscreen and again on a virtual X display (Xvfb and
-#       openbox, scripts/with-display.sh), where it also drives the gallery with real input; the
+#       three times, plainly against Qt 5 and Qt 6 and with clang's AddressSanitizer + UBSan, and
+#       runs every test in each. The plain builds run the unit tests offscreen and again on a
+#       virtual X display (Xvfb and openbox, scripts/with-display.sh), where they also drive the
+#       gallery with real input, and the Qt 6 one is installed beside the Qt 5 one; the
 #       sanitized build gives each libFuzzer target a short fixed-seed run. Last comes the Windows
 #       build (below). Missing Debian packages are installed first (scripts/bootstrap.sh).
 #   scripts/test.sh --windows [BUILD]  only the Windows build (default build/windows): cross-built
@@ -63,15 +64,17 @@ case ${1:-} in
 esac
 
 scripts/test-size.sh
-# Linguist and Designer files, a virtual X display with a window manager and input tools,
-# valgrind (its headers build the benchmarks, whose cases run as smoke tests), clang's fuzzing
-# runtime, the MinGW cross compiler with Wine, and the AT-SPI bus with its Python client for
-# the screen-reader check.
-scripts/bootstrap.sh qttools5-dev qttools5-dev-tools xvfb xauth openbox xdotool x11-utils \
+# Linguist and Designer files (Qt 5's and Qt 6's), a virtual X display with a window manager
+# and input tools, valgrind (its headers build the benchmarks, whose cases run as smoke tests),
+# clang's fuzzing runtime, the MinGW cross compiler with Wine, and the AT-SPI bus with its
+# Python client for the screen-reader check.
+scripts/bootstrap.sh qttools5-dev qttools5-dev-tools qt6-base-dev qt6-tools-dev \
+  qt6-tools-dev-tools qt6-l10n-tools xvfb xauth openbox xdotool x11-utils \
   imagemagick valgrind clang libclang-rt-14-dev g++-mingw-w64-x86-64 \
   g++-mingw-w64-x86-64-posix wine64 xz-utils fonts-dejavu-core fonts-noto-cjk python3 \
   python3-pyatspi at-spi2-core dbus-daemon
 run_suite build/test
+run_suite build/qt6 -DQT_MAJOR_VERSION=6 -DTARN_OTHER_MAJOR_BUILD="$PWD/build/test"
 # Clang, so that the same sanitized build also carries the libFuzzer targets and their short runs.
 run_suite build/asan -DTARN_SANITIZE=ON -DTARN_TEST_DISPLAY=OFF -DCMAKE_CXX_COMPILER=clang++ \
   -DTARN_BUILD_FUZZERS=ON

@@ -2,6 +2,7 @@
 #ifndef TARNUILIB_AUTOHIDESCROLLVIEWS_H
 #define TARNUILIB_AUTOHIDESCROLLVIEWS_H
 
+#include "tarnenterevent.h"
 #include "tarnuilib_export.h"
 
 #include <QListView>
@@ -26,7 +27,7 @@ public:
     }
 
 protected:
-    void enterEvent(QEvent *event) override
+    void enterEvent(TarnUI::EnterEvent *event) override
     {
         View::enterEvent(event);
         this->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);

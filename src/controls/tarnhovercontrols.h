@@ -2,6 +2,7 @@
 #ifndef TARNUILIB_TARNHOVERCONTROLS_H
 #define TARNUILIB_TARNHOVERCONTROLS_H
 
+#include "tarnenterevent.h"
 #include "tarnuilib_export.h"
 
 #include <QCheckBox>
@@ -23,7 +24,10 @@ public:
     using Control::Control;
 
 protected:
-    void enterEvent(QEvent *) override { Q_EMIT derived()->sigMouseHoverEnterChanged(true); }
+    void enterEvent(TarnUI::EnterEvent *) override
+    {
+        Q_EMIT derived()->sigMouseHoverEnterChanged(true);
+    }
     void leaveEvent(QEvent *) override { reportLeaveIfOutside(); }
 
     // A leave while the pointer still lies over the control (a popup or another window

@@ -199,7 +199,7 @@ void TarnBaseDialog::mousePressEvent(QMouseEvent *event)
         return;
     if (event->type() == QEvent::MouseButtonPress) {
         m_leftPressed = true;
-        m_pressGlobalPos = event->globalPos();
+        m_pressGlobalPos = TarnUI::globalPos(event);
         m_startGeometry = geometry();
         const int code = winHitTest(event);
         if (code != NoEdge)
@@ -219,10 +219,10 @@ void TarnBaseDialog::mouseMoveEvent(QMouseEvent *event)
     if (!m_leftPressed || m_maximized || m_fullScreen)
         return;
     if (m_direction == NoEdge && m_movable) {
-        move(event->globalPos() - m_pressPos);
+        move(TarnUI::globalPos(event) - m_pressPos);
     } else if (m_resizeEnabled && m_direction != NoEdge) {
         // A window that may not move ignores a drag that grabbed no edge.
-        const QPoint travel = event->globalPos() - m_pressGlobalPos;
+        const QPoint travel = TarnUI::globalPos(event) - m_pressGlobalPos;
         applyDrag(m_direction,
                   caculateWindowRect(travel.x(), travel.y(), m_direction, m_startGeometry));
     }

@@ -2,6 +2,7 @@
 #ifndef TARNUILIB_TARNFRAME_P_H
 #define TARNUILIB_TARNFRAME_P_H
 
+#include <QMouseEvent>
 #include <QRect>
 #include <QWidget>
 
@@ -9,6 +10,17 @@
 #include <limits>
 
 namespace TarnUI {
+// The pointer's position on the screen, in whole pixels, on either Qt major: Qt 6 deprecates
+// globalPos() for globalPosition(), which Qt 5 lacks.
+inline QPoint globalPos(const QMouseEvent *event)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    return event->globalPosition().toPoint();
+#else
+    return event->globalPos();
+#endif
+}
+
 // The frame sets a cursor on every mouse move; setCursor() allocates and sends an event
 // each time, so only a change of shape reaches it.
 inline void setCursorShape(QWidget *widget, Qt::CursorShape shape)

@@ -43,8 +43,8 @@ void TarnTitleWidget::mousePressEvent(QMouseEvent *event)
         if (isDragAreaTriggered(event->pos())) {
             emit sigDragBegin();
             m_dragArea = true;
-            m_pressGlobalX = event->globalPos().x();
-            m_pressGlobalY = event->globalPos().y();
+            m_pressGlobalX = TarnUI::globalPos(event).x();
+            m_pressGlobalY = TarnUI::globalPos(event).y();
             return;
         }
         m_dragArea = false;
@@ -78,8 +78,8 @@ void TarnTitleWidget::mouseMoveEvent(QMouseEvent *event)
         m_dragArea = isDragAreaTriggered(event->pos());
     TarnUI::setCursorShape(this, m_dragArea ? Qt::SizeVerCursor : Qt::ArrowCursor);
     if (m_pressed && m_dragArea) {
-        emit sigUpdateDragGeometory(TopEdgeCode, event->globalPos().x() - m_pressGlobalX,
-                                    event->globalPos().y() - m_pressGlobalY);
+        emit sigUpdateDragGeometory(TopEdgeCode, TarnUI::globalPos(event).x() - m_pressGlobalX,
+                                    TarnUI::globalPos(event).y() - m_pressGlobalY);
         return;
     }
     QWidget::mouseMoveEvent(event);

@@ -7,13 +7,9 @@
 
 #include <QGridLayout>
 #include <QLabel>
-#include <QRegExp>
-#include <QRegExpValidator>
 
 namespace {
 const QString kAddressTemplate = QStringLiteral("%1.%2.%3.%4");
-const QString kAcceptedAddress =
-    QStringLiteral("((%1)\\.){3}(%1)").arg(TarnOctetValidator::pattern());
 constexpr int kSpacing = 3;
 
 // The fields show bare numbers; a screen reader says which octet each one is, and reads the
@@ -78,7 +74,7 @@ QString TarnIpAddrEdit::text() const
 void TarnIpAddrEdit::setText(const QString &text)
 {
     QStringList octets;
-    const QRegExpValidator validator { QRegExp(kAcceptedAddress) };
+    const TarnAddressValidator validator { TarnOctetValidator::addressPattern() };
     QString candidate = text;
     int position = 0;
     if (validator.validate(candidate, position) == QValidator::Acceptable)

@@ -44,3 +44,13 @@ QString TarnOctetValidator::pattern()
 {
     return QStringLiteral("2[0-4][0-9]|25[0-5]|[01]?[0-9][0-9]?");
 }
+
+TarnAddressPattern TarnOctetValidator::addressPattern()
+{
+    const QString address = QStringLiteral("((%1)\\.){3}(%1)").arg(pattern());
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    return QRegularExpression(QRegularExpression::anchoredPattern(address));
+#else
+    return QRegExp(address);
+#endif
+}

@@ -2,7 +2,24 @@
 #ifndef TARNUILIB_TARNOCTETVALIDATOR_P_H
 #define TARNUILIB_TARNOCTETVALIDATOR_P_H
 
+#include "tarnuilib_export.h"
+
 #include <QIntValidator>
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+#include <QRegularExpressionValidator>
+#else
+#include <QRegExpValidator>
+#endif
+
+// What reads whole addresses: QRegExpValidator, and on Qt 6, which has no QRegExp, its
+// successor on a pattern that accepts exactly the same strings.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+using TarnAddressValidator = QRegularExpressionValidator;
+using TarnAddressPattern = QRegularExpression;
+#else
+using TarnAddressValidator = QRegExpValidator;
+using TarnAddressPattern = QRegExp;
+#endif
 
 // What an octet is, for the whole address editor: a decimal number from 0 to 255 of at most
 // three digits. As a validator, QIntValidator(0, 255) that also refuses 256 to 999, which
@@ -27,6 +44,8 @@ public:
     // digits only: QRegExp's \d takes digits of every script, which the fields do not show as
     // typed and QString::toInt does not read.
     static QString pattern();
+    // Four such octets with dots between them, for TarnAddressValidator.
+    TARNUILIB_EXPORT static TarnAddressPattern addressPattern();
 };
 
 #endif

@@ -92,6 +92,11 @@ void ShortCutEdit::focusOutEvent(QFocusEvent *event)
     QLineEdit::focusOutEvent(event);
 }
 
+void ShortCutEdit::inputMethodEvent(QInputMethodEvent *event)
+{
+    event->ignore();
+}
+
 void ShortCutEdit::acceptCombination(const QString &combination)
 {
     m_previousText = combination;

@@ -41,6 +41,9 @@ protected:
     // Leaving the field abandons an unfinished capture, as a key release in it does: the
     // release may reach another field, and a bare prefix must not be saved.
     void focusOutEvent(QFocusEvent *event) override;
+    // Text comes from key presses only. Qt 6's read-only QLineEdit still takes an input
+    // method's commit, which Qt 5's refuses.
+    void inputMethodEvent(QInputMethodEvent *event) override;
 
 private:
     void acceptCombination(const QString &combination);

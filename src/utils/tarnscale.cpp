@@ -5,6 +5,8 @@
 
 #include <QtGlobal>
 
+#include <cmath>
+
 double getScaleFactor()
 {
     const double dpi = winDpiScale();
@@ -18,7 +20,8 @@ double getScaleFactor()
 
 int getFontFactor()
 {
-    return qRound((gScale - 1.0) * 12.0);
+    // Halves go up, as Qt 5's qRound takes them; Qt 6's takes them away from zero (-1.5 to -2).
+    return int(std::floor((gScale - 1.0) * 12.0 + 0.5));
 }
 
 QString adjusteResourcePath(QString path)

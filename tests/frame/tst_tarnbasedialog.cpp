@@ -229,12 +229,12 @@ private slots:
         QTest::mouseMove(dialog.windowHandle(), band);
         QTRY_COMPARE(dialog.childAt(band)->cursor().shape(), arrow);
         QCOMPARE(dialog.cursor().shape(), arrow);
-        QMouseEvent edge(QEvent::MouseMove, QPointF(1, 150), Qt::NoButton, {}, {});
+        QMouseEvent edge(QEvent::MouseMove, QPointF(1, 150), QPointF(1, 150), Qt::NoButton, {}, {});
         QCOMPARE(dialog.winHitTest(&edge), 0);
         // A held button's moves arrive beyond the window too, where no edge lies.
         dialog.setWindowResizeEnabled(true);
         for (const QPointF beyond : { QPointF(400, 150), QPointF(401, 150), QPointF(200, 301) }) {
-            QMouseEvent move(QEvent::MouseMove, beyond, Qt::NoButton, Qt::LeftButton, {});
+            QMouseEvent move(QEvent::MouseMove, beyond, beyond, Qt::NoButton, Qt::LeftButton, {});
             QCOMPARE(dialog.winHitTest(&move), 0);
         }
     }

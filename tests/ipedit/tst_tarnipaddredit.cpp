@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
+#include "tarnoctetvalidator_p.h"
 #include <TarnUILib/TarnUILib.h>
 
 #include <QtTest>
@@ -113,6 +114,28 @@ private slots:
             edit.getPartEdit(part)->setText(input);
         QTEST(edit.text(), "address");
         QCOMPARE(edited.count(), 0);
+    }
+
+    // The pattern that reads whole addresses takes the same strings on Qt 5 (QRegExp) and Qt 6
+    // (QRegularExpression): ASCII digits only, none of the other scripts QRegExp's \d takes.
+    void addressPatternTakesAsciiDigitsOnlyOnBothMajors_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<bool>("acceptable");
+        QTest::newRow("ASCII, leading zero") << "255.249.0.09" << true;
+        QTest::newRow("256") << "256.1.1.1" << false;
+        QTest::newRow("Arabic-Indic") << "١٩.٢.٣.٤" << false;
+        QTest::newRow("ASCII 1 before Devanagari") << "1९९.1.1.1" << false;
+        QTest::newRow("fullwidth") << "１.２.３.４" << false;
+        QTest::newRow("digit above U+FFFF") << "𝟏.2.3.4" << false;
+        QTest::newRow("superscript") << "¹.2.3.4" << false;
+    }
+    void addressPatternTakesAsciiDigitsOnlyOnBothMajors()
+    {
+        QFETCH(QString, input);
+        const TarnAddressValidator validator { TarnOctetValidator::addressPattern() };
+        int position = 0;
+        QTEST(validator.validate(input, position) == QValidator::Acceptable, "acceptable");
     }
 };
 

@@ -12,6 +12,7 @@ endif()
 execute_process(
   COMMAND ${CMAKE_COMMAND} -S ${SOURCE_DIR} -B ${BUILD_DIR}
     "-DCMAKE_PREFIX_PATH=${PREFIX}" "-DCMAKE_CXX_FLAGS=${CXX_FLAGS}" -DTARN_README=${README}
+    -DQT_MAJOR_VERSION=${QT_MAJOR_VERSION}
     ${cross_args}
   RESULT_VARIABLE result)
 if(result)

@@ -50,7 +50,7 @@ void run(ShortCutEdit *edit, const QString &script)
     QFocusEvent out(QEvent::FocusOut, Qt::MouseFocusReason);
     QInputMethodEvent typed;
     typed.setCommitString("x");
-    QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(5, 5));
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(5, 5), QPoint(5, 5));
     for (const QString &step : script.split(' ')) {
         const int at = step.indexOf(QRegularExpression("[-+@]"));
         const QString held = step.left(at);
