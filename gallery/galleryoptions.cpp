@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QTemporaryFile>
 
 namespace {
 // The scales the gallery has images for (:/1x/, :/1.25x/, :/1.5x/).
@@ -47,19 +46,6 @@ bool makeFolder(const QString &path, QString *error)
     *error =
         QStringLiteral("--screenshots: \"%1\" is not a folder that can be written to").arg(path);
     return false;
-}
-
-// The stand-in writes the settings file by creating a new file beside it (and the folders up
-// to it), so the nearest folder that exists must take a new file. Tried with a temporary file
-// rather than asked of the permissions, which root ignores and /proc does not grant.
-bool takesNewFiles(QString folder)
-{
-    while (!QFileInfo::exists(folder))
-        folder = QFileInfo(folder).absolutePath();
-    if (!QFileInfo(folder).isDir())
-        return false;
-    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral("tarn-gallery-XXXXXX")));
-    return probe.open();
 }
 
 QString usageLine(const QCommandLineParser &parser)

@@ -39,24 +39,6 @@ private Q_SLOTS:
         QCOMPARE(hover, "+-+-"); // as the list closes, before any leave the platform may send
     }
 
-    // Entered, a view shows its vertical bar as needed, never a horizontal one, however wide its
-    // content; hidden while hovered, it comes back without.
-    void viewShowsVerticalBarOnlyWhileHovered()
-    {
-        QCursor::setPos(10, 10);
-        AutoHideScrollListWidget view;
-        view.addItems(QVector<QString>(50, QString(200, QLatin1Char('w'))).toList());
-        view.setGeometry(100, 100, 120, 60);
-        view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
-        QCursor::setPos(view.mapToGlobal(QPoint(60, 30)));
-        QTRY_VERIFY(view.verticalScrollBar()->isVisible());
-        QCOMPARE(view.verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
-        QVERIFY(!view.horizontalScrollBar()->isVisible());
-        view.hide();
-        QCOMPARE(view.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-    }
-
     // Turns 30 degrees per tick of its own timer only, repainted after each, keeps its angle over
     // a stop and over a new image, and ignores a second start with another interval. Smooth and
     // antialiased: pinks where the red marker meets white, greys where the image's edge meets

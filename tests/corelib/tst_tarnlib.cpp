@@ -6,7 +6,7 @@
 #include <QtGui>
 #include <QtTest>
 
-// The storage faults and concurrent writers are made with fork, setuid, setrlimit and signals:
+// The storage faults are made with fork, setuid, setrlimit and signals:
 // POSIX only, so the Windows build runs the other tests.
 #ifdef Q_OS_UNIX
 #include <csignal>
@@ -23,34 +23,16 @@ namespace {
 #ifdef Q_OS_UNIX
 const uid_t nobody = 65534;
 
-// The exit status of a child process, -1 when it was killed.
-int exitStatus(pid_t child)
-{
-    int status = -1;
-    return waitpid(child, &status, 0) == child && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-// The exit status of run, called in a copy of this process.
+// The exit status of run, called in a copy of this process; -1 when it was killed.
 int inChild(const std::function<int()> &run)
 {
     const pid_t child = fork();
     if (child == 0)
         _exit(run());
-    return exitStatus(child);
+    int status = -1;
+    return waitpid(child, &status, 0) == child && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-// A copy of the program saving its own action 100 times, each time a new key; 1 on a failure.
-int saveOften(Manager::ShortCutIndex index)
-{
-    Manager manager;
-    QSignalSpy failures(&manager, &Manager::storageFailed);
-    for (int i = 0; i < 100; ++i) {
-        manager.loadShortCutsKey();
-        manager.updateConfig(index, true, QStringLiteral("Ctrl+F%1").arg(i % 35 + 1));
-        manager.saveConfig(index);
-    }
-    return !failures.isEmpty();
-}
 #endif
 
 // Whether QSettings can read the key back: not "/a", "a//b" or "a/".
@@ -270,23 +252,6 @@ private Q_SLOTS:
         QVERIFY(manager.saveAllConfigs()); // as at a first start: the folder is made
     }
 
-#ifdef Q_OS_UNIX
-    // Two copies of the program saving their own action at full speed: each one's last key is
-    // in the file, nobody reports a failure, nothing is taken for damage.
-    void concurrentWritersKeepEachOthersSaves()
-    {
-        pid_t children[2];
-        for (const Manager::ShortCutIndex index : { Manager::Menu, Manager::Back })
-            if ((children[index == Manager::Back] = fork()) == 0)
-                _exit(saveOften(index));
-        for (const pid_t child : children)
-            QCOMPARE(exitStatus(child), 0);
-        for (const Manager::ShortCutIndex index : { Manager::Menu, Manager::Back })
-            QCOMPARE(Manager().getShortCutsKey(index).key, QStringLiteral("Ctrl+F30"));
-        QVERIFY(!QFile::exists(m_path + QStringLiteral(".bak")));
-    }
-#endif
-
     // Files written by hand, or settings given as group, key, value: written here
     // and by QSettings (the same bytes), each file read by both alike.
     void readsAndWritesAsQSettings_data()
@@ -365,54 +330,6 @@ private Q_SLOTS:
         // QSettings writes a text with a NUL as "@String(...)", and its groups and keys sorted.
         if (data.isEmpty() && !settings.join(QString()).contains(QChar()))
             QCOMPARE(contents(ours), contents(theirs));
-    }
-
-    // A key QSettings keeps but no lookup reaches outlives a save of another, as with QSettings.
-    void unreachableKeyKeptBySave()
-    {
-        const QString theirs = m_dir->filePath("theirs");
-        for (const QString &path : { m_path, theirs })
-            QVERIFY(write(path, "[S]\nA=1\na//b=2\n"));
-        SettingsFile file = SettingsFile::load(m_path);
-        file.setValue("S", "A", "3");
-        QString error;
-        QVERIFY2(file.save(&error), qPrintable(error));
-        QSettings(theirs, QSettings::IniFormat).setValue("S/A", "3");
-        QCOMPARE(contents(m_path), contents(theirs));
-    }
-
-    // An action the file holds half of, its key without its flag, is written whole by a save.
-    void halfStoredActionWrittenWhole()
-    {
-        QSettings(m_path, QSettings::IniFormat).setValue("ShortCuts/Screenshot/Key", "Ctrl+Alt+Y");
-        QVERIFY(Manager().saveAllConfigs());
-        QVERIFY(QSettings(m_path, QSettings::IniFormat).contains("ShortCuts/Screenshot/Enabled"));
-    }
-
-    // Taken: the unsaved key of another action; free: the focused field's own key, and no key
-    // at all.
-    void conflictsSkipTheFocusedField()
-    {
-        Manager manager;
-        QVERIFY(manager.updateConfig(Manager::Menu, QStringLiteral("Ctrl + Alt + Y")));
-        for (const int index : { -1, int(Manager::ActionCount) }) { // no action: refused
-            const auto none = Manager::ShortCutIndex(index);
-            QVERIFY(!manager.updateConfig(none, "F1"));
-        }
-        QWindow field;
-        field.setProperty("ShortCutIndex", int(Manager::Screenshot));
-        field.show();
-        field.requestActivate();
-        QTRY_COMPARE(QGuiApplication::focusObject(), &field);
-        QVERIFY(manager.checkConflicts(QStringLiteral("Ctrl + Alt + Y")));
-        QVERIFY(!manager.checkConflicts(QStringLiteral("Ctrl + Alt + P")));
-        QVERIFY(!manager.checkConflicts(QStringLiteral("Ctrl + Alt + M")));
-        QVERIFY(!manager.checkConflicts(QString()));
-        for (const int index : { -1, int(Manager::ActionCount), int(Manager::BossKey) }) {
-            QVERIFY(!manager.checkConflicts(QStringLiteral("F4"))); // only an action takes it
-            manager.updateConfig(Manager::ShortCutIndex(index), true, QStringLiteral("F4"));
-        }
-        QVERIFY(manager.checkConflicts(QStringLiteral("F4")));
     }
 };
 

@@ -91,29 +91,6 @@ private slots:
         QCOMPARE(dialog.m_titleItems, buttons + QList<QWidget *> { &a });
     }
 
-    // A host's own title bar, outside a dialog: its band, to the right-most column, shows the
-    // resize cursor to a pointer with no button held.
-    void titleWidgetAloneShowsItsBand()
-    {
-        TarnTitleWidget title;
-        title.setDraggable(true);
-        title.resize(200, 30);
-        title.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&title));
-        QTest::mouseMove(title.windowHandle(), QPoint(100, 20));
-        QTRY_COMPARE(title.cursor().shape(), Qt::ArrowCursor);
-        QTest::mouseMove(title.windowHandle(), QPoint(199, 1));
-        QTRY_COMPARE(title.cursor().shape(), Qt::SizeVerCursor);
-    }
-
-    // A title longer than the window is cut, not a floor under the window's width.
-    void longTitleLetsTheWindowNarrow()
-    {
-        const QString title(200, QLatin1Char('W'));
-        TarnBaseDialog dialog(nullptr, title, 1);
-        QVERIFY(dialog.minimumSizeHint().width() < dialog.fontMetrics().horizontalAdvance(title));
-    }
-
     // At a scale other than 1.0: a new title in the bar and for the desktop; the title icon
     // scaled to the icon label's height, or 6 pixels wide when there is none; and the border,
     // three nested rings of one pixel in its colour, at an odd size.

@@ -5,12 +5,6 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#ifdef Q_OS_UNIX
-#include <cstdio>
-#include <sys/wait.h>
-#include <unistd.h>
-#endif
-
 namespace {
 using Manager = ShortCutsManager;
 
@@ -184,45 +178,6 @@ private Q_SLOTS:
         QCOMPARE(finished.count(), 0);
     }
 
-    // Zoom out (default Ctrl + Alt + Down) as the file holds it, beside older settings of off
-    // and Ctrl+F1 (none with "no older"): what the first load writes.
-    void migration_data()
-    {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<bool>("enabled");
-        row("nothing stored: older key and flag", "", "Ctrl+F1", false);
-        row("no older settings: default, on", "no older", "Ctrl+Alt+Down", true);
-        row("flag stored: kept, older key", "Enabled=true", "Ctrl+F1", true);
-        row("key stored: kept, older flag", "Key=F2", "F2", false);
-        row("empty key stored: default", "Key=", "Ctrl+Alt+Down", false);
-        row("both stored: kept", "Enabled=true Key=F2", "F2", true);
-    }
-
-    void migration()
-    {
-        QFETCH(QString, file);
-        QFETCH(QString, key);
-        QFETCH(bool, enabled);
-        QSettings settings(m_path, QSettings::IniFormat);
-        for (const QString &value : file.split(' ', Qt::SkipEmptyParts))
-            if (value != "no" && value != "older")
-                settings.setValue("ShortCuts/ZoomOut/" + value.section('=', 0, 0),
-                                  value.section('=', 1));
-        if (!file.startsWith("no older")) {
-            settings.setValue("Legacy/ZoomOut", false);
-            settings.setValue("Legacy/ZoomOutEdit", "Ctrl+F1");
-        }
-        settings.sync();
-        ShortCuts page(nullptr, &m_iface);
-        page.loadShortCuts();
-        QCOMPARE(stored("ShortCuts/ZoomOut/Key").toString(), key);
-        QCOMPARE(stored("ShortCuts/ZoomOut/Enabled").toBool(), enabled);
-        QCOMPARE(child<ShortCutEdit>(page, "ShortCutIndex", Manager::ZoomOut)->text(),
-                 TarnUI::displayKeyText(key));
-        QCOMPARE(stored("ShortCuts/Menu/Key").toString(), "Ctrl+Alt+M"); // no older settings
-    }
-
     // Screenshot's stored entry is off with Ctrl+Alt+Q. Restore ticks every box, shows the
     // defaults and writes nothing; a refusal still goes back to the loaded key. Save writes
     // every row in compact form, and the manager applies them before the window closes.
@@ -272,36 +227,6 @@ private Q_SLOTS:
         QVERIFY(!window.isVisible());
         QCOMPARE(stored("ShortCuts/BossKey/Enabled").toBool(), true);
     }
-
-#ifdef Q_OS_UNIX
-    // A host that forgot the facade is told what to set, in a copy of this process, which stops.
-    void forgottenFacadeNamedNotACrash_data()
-    {
-        QTest::addColumn<bool>("page");
-        QTest::addColumn<QString>("named");
-        QTest::newRow("dialog put on top") << false << "TarnInterface::mInstance is null";
-        QTest::newRow("page loaded") << true << "page was given a null TarnInterface";
-    }
-    void forgottenFacadeNamedNotACrash()
-    {
-        QFETCH(bool, page);
-        QFETCH(QString, named);
-        const QString log = m_dir.filePath(QStringLiteral("fatal.log"));
-        const pid_t child = fork();
-        if (child == 0) {
-            if (!std::freopen(qPrintable(log), "w", stdout)) // where QtTest logs qFatal()
-                _exit(1);
-            TarnInterface::mInstance = nullptr;
-            page ? ShortCuts(nullptr, nullptr).loadShortCuts()
-                 : TarnBaseDialog(nullptr, QString(), 0).setStaysOnTop(true);
-            _exit(0);
-        }
-        QCOMPARE(waitpid(child, nullptr, 0), child);
-        QFile read(log);
-        QVERIFY(read.open(QIODevice::ReadOnly));
-        QVERIFY(QString::fromUtf8(read.readAll()).contains(named));
-    }
-#endif
 };
 
 QTEST_MAIN(TestShortCuts)

@@ -119,37 +119,6 @@ private Q_SLOTS:
         QTest::keyClick(label, Qt::Key_Tab);
         QTEST(label->selectedText(), "next");
     }
-
-    void rootDialogClimbsThroughWindowOwners()
-    {
-        QMainWindow mainWindow;
-        auto *label = new QLabel(new QDialog(&mainWindow));
-        QCOMPARE(rootDialog(label), &mainWindow);
-        QCOMPARE(rootDialog(&mainWindow), &mainWindow);
-    }
-
-    void translationReplacesEarlierOne_data()
-    {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<bool>("english");
-        QTest::newRow("en_GB falls back to en") << "en_GB" << true;
-        QTest::newRow("zh_CN restores the sources") << "zh_CN" << false;
-        QTest::newRow("de_DE, without a translation, reads English") << "de_DE" << true;
-        QTest::newRow("C") << "C" << true;
-        QTest::newRow("POSIX") << "POSIX" << true;
-    }
-
-    // Every row starts from an installed English translation, which the row's call must replace.
-    void translationReplacesEarlierOne()
-    {
-        QFETCH(QString, locale);
-        QFETCH(bool, english);
-        QVERIFY(loadTarnUILibTranslation(QLocale(QStringLiteral("en"))));
-        QCOMPARE(loadTarnUILibTranslation(QLocale(locale)), english);
-        TarnBaseDialog dialog(nullptr, QString(), 0);
-        QCOMPARE(dialog.findChild<QToolButton *>(QStringLiteral("close-button"))->toolTip(),
-                 english ? "Close" : "关闭");
-    }
 };
 
 QTEST_MAIN(tst_TarnUtils)
