@@ -22,31 +22,6 @@ void inWindow(QWidget *content, const Visit &visit)
     visit(&window);
 }
 
-// Content as a host builds it: a rotating label in a titled group, a button under it. Items of
-// the host's in the title bar: Pin put in first and Help after it, laid out, then Help taken out,
-// which stays where it was (a host hides or deletes it), and Pin moves up to the buttons.
-void openDialog(const Visit &visit)
-{
-    auto *content = new QWidget;
-    auto *layout = new QVBoxLayout(content);
-    auto *group = new QGroupBox(QStringLiteral("Heading"));
-    (new QVBoxLayout(group))->addWidget(new RotateAnimLabel(QString(), nullptr));
-    layout->addWidget(group);
-    layout->addWidget(new QPushButton(QStringLiteral("Start")));
-    inWindow(content, [&visit](QWidget *window) {
-        auto *dialog = static_cast<TarnBaseDialog *>(window);
-        auto *pin = new QToolButton, *help = new QToolButton;
-        pin->setText(QStringLiteral("Pin"));
-        help->setText(QStringLiteral("Help"));
-        dialog->insertItemAfterItem(pin, nullptr);
-        dialog->insertItemAfterItem(help, pin);
-        QCoreApplication::processEvents();
-        dialog->removeTitleItem(help);
-        QCoreApplication::processEvents();
-        visit(window);
-    });
-}
-
 // A 96 x 96 red square, written once.
 QString redSquare()
 {
@@ -94,20 +69,6 @@ void openMessageBoxWithIcons(const Visit &visit)
     box.addButton(QStringLiteral("Install"), true);
     box.show();
     visit(&box);
-}
-
-// Esc belongs to Back by default, so a capture of it elsewhere is refused with the notice.
-void openConflictNotice(const Visit &visit)
-{
-    ShortCutEdit edit(nullptr, QString());
-    edit.setIndex(ShortCutsManager::Screenshot);
-    QTimer::singleShot(0, &edit, [&visit] {
-        if (QWidget *notice = QApplication::activeModalWidget()) {
-            visit(notice);
-            notice->close();
-        }
-    });
-    QTest::keyClick(&edit, Qt::Key_Escape);
 }
 
 void openShortcutPage(const Visit &visit)
@@ -208,10 +169,8 @@ private Q_SLOTS:
         QTest::addColumn<Opener>("open");
         QTest::addColumn<double>("scale");
         const std::pair<const char *, Opener> windows[] {
-            { "dialog", &openDialog },
             { "message box", &openMessageBox },
             { "message box with icons", &openMessageBoxWithIcons },
-            { "conflict notice", &openConflictNotice },
             { "shortcut page", &openShortcutPage },
             { "shortcut page enlarged", &resized<&openShortcutPage, 125> },
             { "message box widened", &resized<&openMessageBox, 200> },
