@@ -172,9 +172,7 @@ private Q_SLOTS:
             { "message box", &openMessageBox },
             { "message box with icons", &openMessageBoxWithIcons },
             { "shortcut page", &openShortcutPage },
-            { "shortcut page enlarged", &resized<&openShortcutPage, 125> },
             { "message box widened", &resized<&openMessageBox, 200> },
-            { "message box with icons widened", &resized<&openMessageBoxWithIcons, 200> },
             { "address editor", &openAddressEditor },
         };
         for (const auto &[name, open] : windows)
