@@ -76,17 +76,6 @@ void openShortcutPage(const Visit &visit)
     inWindow(new ShortCuts(nullptr, nullptr), visit);
 }
 
-// A window resized to percent of its size before it is visited: larger, the page's stretches
-// share out the room, and a message box grows up to its greatest width, if it has one.
-template<void (*open)(const Visit &), int percent>
-void resized(const Visit &visit)
-{
-    open([&visit](QWidget *window) {
-        window->resize(window->size() * percent / 100);
-        visit(window);
-    });
-}
-
 void openAddressEditor(const Visit &visit)
 {
     TarnIpAddrEdit editor(nullptr);
@@ -172,7 +161,6 @@ private Q_SLOTS:
             { "message box", &openMessageBox },
             { "message box with icons", &openMessageBoxWithIcons },
             { "shortcut page", &openShortcutPage },
-            { "message box widened", &resized<&openMessageBox, 200> },
             { "address editor", &openAddressEditor },
         };
         for (const auto &[name, open] : windows)
