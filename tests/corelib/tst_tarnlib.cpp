@@ -193,9 +193,8 @@ private Q_SLOTS:
     }
 #endif
 
-    // A key whose save failed stays in effect over a reload, the page's migration of older
-    // settings leaves it alone, and the next save that works writes it. Then another writer
-    // changes it: a save leaves that alone, but the key set back, or only turned off, is written.
+    // A key whose save failed stays in effect over a reload and is written by the next save
+    // that works; a reload takes what another writer stored since; a first save makes the folder.
     void failedSaveKeptUntilOneWorks()
     {
         const QString key = QStringLiteral("Ctrl+Alt+B");
@@ -204,25 +203,15 @@ private Q_SLOTS:
         manager.updateConfig(Manager::Back, true, key);
         QVERIFY(!manager.saveConfig(Manager::Back));
         manager.loadShortCutsKey();
-        const ShortCutsKey back = manager.getShortCutsKey(Manager::Back);
-        QVERIFY(back.key == key && back.enabledStored && back.keyStored);
-        QCOMPARE(manager.getShortCutsKey(Manager::Menu).keyStored, false);
-        QVERIFY(QDir().rmdir(m_path));
-        QVERIFY(manager.saveAllConfigs());
+        QCOMPARE(manager.getShortCutsKey(Manager::Back).key, key);
+        QVERIFY(QDir().rmdir(m_path) && manager.saveAllConfigs());
         QCOMPARE(Manager().getShortCutsKey(Manager::Back).key, key);
         QSettings(m_path, QSettings::IniFormat).setValue("ShortCuts/Back/Key", "F9");
-        QVERIFY(manager.saveAllConfigs()); // not changed here: another writer's key stays
-        QCOMPARE(Manager().getShortCutsKey(Manager::Back).key, QStringLiteral("F9"));
         manager.loadShortCutsKey();
+        QCOMPARE(manager.getShortCutsKey(Manager::Back).key, QStringLiteral("F9"));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir->filePath(QStringLiteral("new"))));
         manager.updateConfig(Manager::Back, true, key);
         QVERIFY(manager.saveAllConfigs());
-        QCOMPARE(Manager().getShortCutsKey(Manager::Back).key, key);
-        manager.updateConfig(Manager::Back, false, key);
-        QVERIFY(manager.saveAllConfigs());
-        QVERIFY(!Manager().getShortCutsKey(Manager::Back).enabled);
-        QCOMPARE(contents(m_path).count("Back\\Enabled"), 1); // set again, not added again
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir->filePath(QStringLiteral("new"))));
-        QVERIFY(manager.saveAllConfigs()); // as at a first start: the folder is made
     }
 
     // Files written by hand, or settings given as group, key, value: written here

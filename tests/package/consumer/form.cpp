@@ -36,15 +36,6 @@ private Q_SLOTS:
         QCOMPARE(QString::fromLatin1(widget->metaObject()->className()), className);
         QCOMPARE(widget->parentWidget(), &m_form);
     }
-
-    // The form gives the text and the action index; the field still refuses typing.
-    void captureFieldTakesTheFormsTextAndIndex()
-    {
-        QCOMPARE(m_ui.shortCutEdit->text(), QStringLiteral("Ctrl + Q"));
-        QCOMPARE(m_ui.shortCutEdit->getIndex(), 3);
-        QVERIFY(m_ui.shortCutEdit->isReadOnly());
-        QCOMPARE(m_ui.shortCutEdit->contextMenuPolicy(), Qt::NoContextMenu);
-    }
 };
 
 QTEST_MAIN(tst_Form)
