@@ -119,6 +119,28 @@ private Q_SLOTS:
         QTest::keyClick(label, Qt::Key_Tab);
         QTEST(label->selectedText(), "next");
     }
+
+    // One language rule: Chinese reads the sources, every other locale English, C and POSIX
+    // included; each call replaces the translation installed before it (English here).
+    void translationReplacesEarlierOne_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<bool>("english");
+        QTest::newRow("zh_CN restores the sources") << "zh_CN" << false;
+        QTest::newRow("de_DE, without a translation") << "de_DE" << true;
+        QTest::newRow("C") << "C" << true;
+        QTest::newRow("POSIX") << "POSIX" << true;
+    }
+    void translationReplacesEarlierOne()
+    {
+        QFETCH(QString, locale);
+        QFETCH(bool, english);
+        QVERIFY(loadTarnUILibTranslation(QLocale(QStringLiteral("en"))));
+        QCOMPARE(loadTarnUILibTranslation(QLocale(locale)), english);
+        TarnBaseDialog dialog(nullptr, QString(), 0);
+        QCOMPARE(dialog.findChild<QToolButton *>(QStringLiteral("close-button"))->toolTip(),
+                 english ? "Close" : "关闭");
+    }
 };
 
 QTEST_MAIN(tst_TarnUtils)
