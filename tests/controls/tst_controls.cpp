@@ -8,37 +8,6 @@ class TestControls : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    // The box sits at (50, 50) in a window, under a sibling covering its bottom-right corner and
-    // beyond, so the pointer can leave it while still within its rectangle.
-    void comboHoverEndsOnlyWithThePointerOutside()
-    {
-        QCursor::setPos(10, 10); // over no window
-        QString hover; // + enter, - leave; outlives the box, which may report a leave as it goes
-        QWidget window;
-        window.setGeometry(100, 100, 300, 200);
-        auto *combo = new TarnComboBox(&window);
-        combo->setGeometry(50, 50, 120, 60);
-        combo->addItem("item");
-        (new QWidget(&window))->setGeometry(160, 100, 20, 20);
-        connect(combo, &TarnComboBox::sigMouseHoverEnterChanged,
-                [&hover](bool entered) { hover += QLatin1Char(entered ? '+' : '-'); });
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        // In, out below the last pixel, in again, then the last pixel under the sibling: still in.
-        const QPoint in(60, 30);
-        for (const QPoint at : { in, QPoint(119, 60), in, QPoint(119, 59) }) {
-            QCursor::setPos(combo->mapToGlobal(at));
-            // A real server may merge pointer moves that are not handled one by one.
-            QTRY_COMPARE(combo->underMouse(), at == in);
-        }
-        QCOMPARE(hover, "+-+");
-        combo->showPopup();
-        QCursor::setPos(combo->mapToGlobal(QPoint(119, 60)));
-        combo->hidePopup();
-        QVERIFY(!qApp->activePopupWidget());
-        QCOMPARE(hover, "+-+-"); // as the list closes, before any leave the platform may send
-    }
-
     // Turns 30 degrees per tick of its own timer only, repainted after each, keeps its angle over
     // a stop and over a new image, and ignores a second start with another interval. Smooth and
     // antialiased: pinks where the red marker meets white, greys where the image's edge meets

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
-#include "keytext.h"
 #include <TarnUILib/TarnUILib.h>
 
 #include <QtTest>
@@ -93,27 +92,6 @@ private Q_SLOTS:
     void init() { QFile::remove(m_path); }
 
     void cleanup() { delete std::exchange(Manager::_instance, nullptr); }
-
-    // The names the display form spells differently. The display text goes back to the
-    // compact one even with spaces added around it.
-    void keyTexts_data()
-    {
-        QTest::addColumn<QString>("compact");
-        QTest::addColumn<QString>("display");
-        row("main enter", "Return", "Enter");
-        row("keypad enter", "Ctrl+Enter", "Ctrl + Enter2");
-        row("caps lock", "Ctrl+CapsLock", "Ctrl + Cap");
-        row("page down", "PgDown", "PgDn");
-        row("backspace", "Alt+Backspace", "Alt + Back");
-    }
-
-    void keyTexts()
-    {
-        QFETCH(QString, compact);
-        QFETCH(QString, display);
-        QCOMPARE(TarnUI::displayKeyText(compact), display);
-        QCOMPARE(TarnUI::compactKeyText("  " + display + ' '), compact);
-    }
 
     // Screenshot's field (index 7) showing Ctrl + Alt + P, its default, in a dialog that must
     // never see a key, not even Esc or Return; Back holds Esc; selected after: the text, unless

@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 #include "tarndpiscale_p.h"
-#include "tarnscreens_p.h"
 #include <TarnUILib/TarnUILib.h>
 
 #include <QtTest>
 #include <QtWidgets>
-
-using ScreenList = QVector<QRect>;
 
 #ifndef Q_OS_WIN
 // Stands in for the core library's own: on ELF platforms the program's definition comes first,
@@ -66,25 +63,6 @@ private Q_SLOTS:
                   : helper == "font" ? QString::number(getFontFactor())
                                      : adjusteResourcePath(":/i/:/x"),
               "expected");
-    }
-
-    void screenSearchAtSharedEdges_data()
-    {
-        QTest::addColumn<ScreenList>("screens");
-        QTest::addColumn<QPoint>("point");
-        QTest::addColumn<int>("expected");
-        const ScreenList sideBySide { QRect(0, 0, 1920, 1080), QRect(1920, 0, 1920, 1080) };
-        QTest::newRow("first pixel of the second") << sideBySide << QPoint(1920, 10) << 1;
-        QTest::newRow("outside: the first listed")
-            << ScreenList { sideBySide[1], sideBySide[0] } << QPoint(-50, -50) << 0;
-        QTest::newRow("no screen") << ScreenList() << QPoint(0, 0) << -1;
-    }
-
-    void screenSearchAtSharedEdges()
-    {
-        QFETCH(ScreenList, screens);
-        QFETCH(QPoint, point);
-        QTEST(TarnUI::screenIndexAt(screens, point), "expected");
     }
 
     // The links of a box's message: focus by Tab selects the first, by Shift+Tab the last,
