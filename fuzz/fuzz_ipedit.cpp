@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
 {
     static TarnIpAddrEdit *edit = new TarnIpAddrEdit;
     static const QRegExp address(
-        "((2[0-4]\\d|25[0-5]|[01]?\\d\\d?)\\.){3}(2[0-4]\\d|25[0-5]|[01]?\\d\\d?)");
+        "((2[0-4][0-9]|25[0-5]|[01]?[0-9][0-9]?)\\.){3}(2[0-4][0-9]|25[0-5]|[01]?[0-9][0-9]?)");
     FuzzedDataProvider data(bytes, size);
     const QString text = QString::fromStdString(data.ConsumeRandomLengthString(20));
     edit->setText(text);
