@@ -98,18 +98,21 @@ QString caption(const QWidget *widget)
     return widget->property("ShortCutIndex").toString();
 }
 
-// For the window that gets the focus, a line with its class and size, then one line per control:
-// the window's class, the control's rectangle in window coordinates, class, object name, text.
+// For the window that gets the focus, a line with its class, size and minimum size (which a
+// Wayland compositor keeps to itself), then one line per control: the window's class, the
+// control's rectangle in window coordinates, class, object name, text.
 void printControls(QWindow *focused)
 {
     for (QWidget *window : QApplication::topLevelWidgets()) {
         if (!focused || window->windowHandle() != focused)
             continue;
         const QString windowClass = QLatin1String(window->metaObject()->className());
-        printLine(QStringLiteral("window\t%1\t%2,%3")
+        printLine(QStringLiteral("window\t%1\t%2,%3\t%4,%5")
                       .arg(windowClass)
                       .arg(window->width())
-                      .arg(window->height()));
+                      .arg(window->height())
+                      .arg(window->minimumWidth())
+                      .arg(window->minimumHeight()));
         for (QWidget *widget : window->findChildren<QWidget *>()) {
             if (!widget->isVisible()
                 || !(widget->inherits("QAbstractButton") || widget->inherits("QLabel")

@@ -18,7 +18,9 @@ class TarnTitleWidget;
 // A frameless dialog with its own title bar (icon, title, title items ending in the window
 // buttons) above a content widget that subclasses fill. It moves, resizes from its edges,
 // maximises and centres itself without help from the window manager, and paints
-// borderWidth one-pixel rings around its content.
+// borderWidth one-pixel rings around its content. On Wayland, where a window can neither
+// place itself nor learn where it is, it hands moves and edge drags to the compositor and
+// leaves its placing to it.
 class TARNUILIB_EXPORT TarnBaseDialog : public QDialog
 {
     Q_OBJECT
@@ -49,7 +51,8 @@ public:
 
     // The hit codes (10 to 17) for which the edges may be dragged.
     void setEnableDirection(QList<int> directions);
-    // Shows the dialog centred over the dialog that is or holds widget, else on the screen.
+    // Shows the dialog centred over the dialog that is or holds widget, else on the screen;
+    // on Wayland only shows it, where the compositor puts it.
     // A dialog to be run with exec() afterwards needs setModal(true) first: exec() does not
     // make an already visible dialog modal.
     void center(QWidget *widget);
@@ -73,6 +76,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     // Centres the dialog over its parent's window when it is shown without having been moved.
     void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
     QLabel *m_iconLabel = nullptr;
     QLabel *m_titleLabel = nullptr;
@@ -108,6 +112,9 @@ private:
     void applyDrag(int code, const QRect &rect);
     // Forgets the press: no move or resize follows the pointer until the next one.
     void endDrag();
+    // Sets the maximised flag and shows the restore button for a maximised window, the
+    // maximise button for any other.
+    void showMaximizedLook(bool maximized);
 };
 
 #endif

@@ -6,6 +6,7 @@
 #include "tarnlib.h"
 #include "tarnscreens_p.h"
 #include "tarntitlewidget.h"
+#include "tarnwindowsystem_p.h"
 
 #include <QBoxLayout>
 #include <QMouseEvent>
@@ -57,6 +58,17 @@ Sides sidesOf(int code)
              code == Right || code == TopRight || code == BottomRight,
              code == Top || code == TopLeft || code == TopRight,
              code == Bottom || code == BottomLeft || code == BottomRight };
+}
+
+Qt::Edges edgesOf(int code)
+{
+    const Sides sides = sidesOf(code);
+    Qt::Edges edges;
+    edges.setFlag(Qt::LeftEdge, sides.left);
+    edges.setFlag(Qt::RightEdge, sides.right);
+    edges.setFlag(Qt::TopEdge, sides.top);
+    edges.setFlag(Qt::BottomEdge, sides.bottom);
+    return edges;
 }
 
 // Where a window goes when centred over reference (a window), or on the screen without one.
@@ -202,8 +214,12 @@ void TarnBaseDialog::mousePressEvent(QMouseEvent *event)
         m_pressGlobalPos = TarnUI::globalPos(event);
         m_startGeometry = geometry();
         const int code = winHitTest(event);
-        if (code != NoEdge)
-            m_direction = code;
+        if (code == NoEdge)
+            return;
+        m_direction = code;
+        // Where the window cannot place itself, only the compositor can move a left or top edge.
+        if (!m_maximized && TarnUI::startSystemResize(this, edgesOf(code)))
+            endDrag();
     } else if (event->type() == QEvent::MouseButtonDblClick && m_pressPos.y() <= titleBarHeight()) {
         slotShowMaxRestore();
     }
@@ -219,7 +235,10 @@ void TarnBaseDialog::mouseMoveEvent(QMouseEvent *event)
     if (!m_leftPressed || m_maximized || m_fullScreen)
         return;
     if (m_direction == NoEdge && m_movable) {
-        move(TarnUI::globalPos(event) - m_pressPos);
+        if (TarnUI::startSystemMove(this))
+            endDrag();
+        else
+            move(TarnUI::globalPos(event) - m_pressPos);
     } else if (m_resizeEnabled && m_direction != NoEdge) {
         // A window that may not move ignores a drag that grabbed no edge.
         const QPoint travel = TarnUI::globalPos(event) - m_pressGlobalPos;
@@ -239,14 +258,16 @@ void TarnBaseDialog::endDrag()
     m_direction = NoEdge;
 }
 
+// A drag the compositor took leaves the start geometry null, so that the title bar's moves,
+// which may still report the left button held once the compositor lets go, resize nothing.
 void TarnBaseDialog::beginTitleDrag()
 {
-    m_startGeometry = geometry();
+    m_startGeometry = TarnUI::startSystemResize(this, Qt::TopEdge) ? QRect() : geometry();
 }
 
 void TarnBaseDialog::dragTopEdge(int hitScaleType, int widthChange, int heightChange)
 {
-    if (hitScaleType == Top)
+    if (hitScaleType == Top && !m_startGeometry.isNull())
         applyDrag(Top, caculateWindowRect(widthChange, heightChange, Top, m_startGeometry));
 }
 
@@ -265,13 +286,29 @@ void TarnBaseDialog::slotShowMaxRestore()
 {
     if (!m_resizeEnabled || !m_maximizeEnabled)
         return;
-    if (m_maximized)
-        showNormal();
-    else
+    const bool maximize = !m_maximized;
+    if (maximize)
         showMaximized();
-    m_maximizeButton->setVisible(m_maximized);
-    m_restoreButton->setVisible(!m_maximized);
-    m_maximized = !m_maximized;
+    else
+        showNormal();
+    showMaximizedLook(maximize);
+}
+
+void TarnBaseDialog::showMaximizedLook(bool maximized)
+{
+    m_maximizeButton->setVisible(!maximized);
+    m_restoreButton->setVisible(maximized);
+    m_maximized = maximized;
+}
+
+// A compositor may refuse a maximise or restore, or change the state itself (its own key
+// bindings): the flag and the buttons follow the state the window really has.
+void TarnBaseDialog::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && m_maximizeEnabled && !m_fullScreen
+        && TarnUI::compositorPlacesWindows())
+        showMaximizedLook(windowState().testFlag(Qt::WindowMaximized));
 }
 
 void TarnBaseDialog::setShowNormal()
@@ -293,7 +330,9 @@ void TarnBaseDialog::center(QWidget *widget)
     const Placement placement = placementOver(referenceDialog(widget));
     showNormal();
     setFocus(Qt::OtherFocusReason);
-    move(placement.topLeftFor(size()));
+    // The compositor places the window: over its parent for a dialog with one.
+    if (!TarnUI::compositorPlacesWindows())
+        move(placement.topLeftFor(size()));
 }
 
 // QDialog::showEvent() places a dialog that nobody moved by its parent's centre less a
@@ -306,7 +345,7 @@ void TarnBaseDialog::showEvent(QShowEvent *event)
     const bool placedByHost = event->spontaneous() || testAttribute(Qt::WA_Moved)
         || (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
     QDialog::showEvent(event);
-    if (placedByHost || !parentWidget())
+    if (placedByHost || !parentWidget() || TarnUI::compositorPlacesWindows())
         return;
     move(placementOver(parentWidget()->window()).topLeftFor(size()));
     setAttribute(Qt::WA_Moved, false);

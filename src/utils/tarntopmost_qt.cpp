@@ -3,6 +3,8 @@
 // top-most group is Qt's stay-on-top hint, which the platform maps to its own.
 #include "tarntopmost.h"
 
+#include "tarnwindowsystem_p.h"
+
 #include <QWidget>
 
 namespace {
@@ -16,6 +18,12 @@ void setStaysOnTop(HWND__ *hwnd, bool on)
     QWidget *window = widgetFor(hwnd);
     if (!window)
         return;
+    // Wayland has no request for it (Qt 5.15 offers none): the hint is only recorded. A new
+    // native window for the new flags would open wherever the compositor puts new windows.
+    if (TarnUI::compositorPlacesWindows()) {
+        window->overrideWindowFlags(window->windowFlags().setFlag(Qt::WindowStaysOnTopHint, on));
+        return;
+    }
     // setWindowFlags() hides a window and may forget where it was.
     const QRect geometry = window->geometry();
     window->setWindowFlag(Qt::WindowStaysOnTopHint, on);
