@@ -5,7 +5,8 @@
 #       three times, plainly against Qt 5 and Qt 6 and with clang's AddressSanitizer + UBSan, and
 #       runs every test in each. The plain builds run the unit tests offscreen and again on a
 #       virtual X display (Xvfb and openbox, scripts/with-display.sh), where they also drive the
-#       gallery with real input, and the Qt 6 one is installed beside the Qt 5 one; the
+#       gallery with real input, on X11 and in a nested Wayland compositor
+#       (tests/e2e/with-weston.sh), and the Qt 6 one is installed beside the Qt 5 one; the
 #       sanitized build gives each libFuzzer target a short fixed-seed run. Last comes the Windows
 #       build (below). Missing Debian packages are installed first (scripts/bootstrap.sh).
 #   scripts/test.sh --windows [BUILD]  only the Windows build (default build/windows): cross-built
@@ -67,11 +68,13 @@ esac
 
 scripts/test-size.sh
 # Linguist and Designer files (Qt 5's and Qt 6's), a virtual X display with a window manager
-# and input tools, valgrind (its headers build the benchmarks, whose cases run as smoke tests),
+# and input tools, a Wayland compositor to nest in it with Qt 5's and Qt 6's Wayland platform,
+# valgrind (its headers build the benchmarks, whose cases run as smoke tests),
 # clang's fuzzing runtime, the MinGW cross compiler with Wine, and the AT-SPI bus with its
 # Python client for the screen-reader check.
 scripts/bootstrap.sh qttools5-dev qttools5-dev-tools qt6-base-dev qt6-tools-dev \
-  qt6-tools-dev-tools qt6-l10n-tools xvfb xauth openbox xdotool x11-utils \
+  qt6-tools-dev-tools qt6-l10n-tools xvfb xauth openbox xdotool x11-utils weston qtwayland5 \
+  qt6-wayland \
   imagemagick valgrind clang libclang-rt-14-dev g++-mingw-w64-x86-64 \
   g++-mingw-w64-x86-64-posix wine64 xz-utils fonts-dejavu-core fonts-noto-cjk python3 \
   python3-pyatspi at-spi2-core dbus-daemon

@@ -4,6 +4,8 @@
 # manager, and stops both afterwards. Exits with the command's status, or 77 (CTest's skip
 # code; a failure when CI is set) when Xvfb or openbox is not installed.
 #   scripts/with-display.sh <command> [arguments...]
+# With TARN_DISPLAY_WM=none no window manager runs: a nested compositor (tests/e2e/with-weston.sh)
+# takes its place, whose X11 back end gets no pointer input inside openbox's frame.
 set -euo pipefail
 if [ $# -eq 0 ] || [ "$1" = --help ] || [ "$1" = -h ]; then
   sed -n '3,/^set /{/^set /d;s/^# \{0,1\}//;p}' "$0"
@@ -48,6 +50,7 @@ start_display() {
   xvfb_pid=$!
   poll "$xvfb_pid" grep -q '[0-9]' "$tmp/display" || return 1
   export DISPLAY=":$(head -n1 "$tmp/display")" XDG_RUNTIME_DIR="$tmp"
+  [ "${TARN_DISPLAY_WM:-}" != none ] || return 0
   XDG_CACHE_HOME="$tmp" openbox --sm-disable >"$tmp/openbox.log" 2>&1 &
   wm_pid=$!
   # openbox publishes the work area once its screen is set up, right before it manages windows.
