@@ -43,9 +43,10 @@ poll() {
 }
 
 start_display() {
-  # The server picks a free display number and writes it once it accepts connections.
+  # The server picks a free display number and writes it once it accepts connections. It
+  # keeps running when its last client leaves: a reset would refuse the next one for a moment.
   : >"$tmp/display"
-  Xvfb -displayfd 3 -screen 0 "${width}x${height}x24" -nolisten tcp \
+  Xvfb -displayfd 3 -screen 0 "${width}x${height}x24" -nolisten tcp -noreset \
     3>"$tmp/display" 2>"$tmp/xvfb.log" &
   xvfb_pid=$!
   poll "$xvfb_pid" grep -q '[0-9]' "$tmp/display" || return 1

@@ -79,8 +79,9 @@ def xdo(*args):
 
 
 def screen():
-    """The screen, which the compositor's output covers (tests/e2e/with-weston.sh)."""
-    return (0, 0, *map(int, run("xdotool", "getdisplaygeometry").split()))
+    """The compositor's output: the X screen less its bottom row (tests/e2e/with-weston.sh)."""
+    width, height = map(int, run("xdotool", "getdisplaygeometry").split())
+    return 0, 0, width, height - 1
 
 
 def frames():
