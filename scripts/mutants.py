@@ -4,7 +4,7 @@
 generic operators in the libraries' compiled sources (src/, keytext/, corelib/), each put into a private
 copy of the tree on its own, rebuilt incrementally and judged by the offscreen unit tests.
 
-    scripts/mutants.py [-n 150] [--seed S] [--workers 2] [--only PATH] [--docs] [--list]
+    scripts/mutants.py [-n 150] [--samples 1] [--seed S] [--workers 2] [--only PATH] [--docs] [--list]
 
 Outcomes: killed (a test fails), survived, timed out (counted as killed), did not compile (not
 counted). The report goes to docs/mutants.md with --docs, else to the build folder. Slow, so not
@@ -426,8 +426,12 @@ def equivalence(site, originals, known):
     return known.get(site_key(site, originals))
 
 
-def write_report(path, args, seed, results, sites_total, seconds, workers, done, originals):
-    known = equivalents()
+def pct(k, n):
+    return "%.1f %%" % (100.0 * k / n) if n else "-"
+
+
+def sample_section(number, seed, results, seconds, workers, done, originals, known):
+    """The heading line of the summary table and the section of one sample."""
     folders = {}
     for site, outcome, _ in results:
         counts = folders.setdefault(os.path.dirname(site[0]), [0, 0, 0, 0])
@@ -438,118 +442,64 @@ def write_report(path, args, seed, results, sites_total, seconds, workers, done,
     survivors = sorted((s for s in results if s[1] == "survived"), key=lambda r: r[0][:3])
     reasons = [equivalence(s[0], originals, known) for s in survivors]
     same = sum(1 for r in reasons if r)
-
-    def pct(k, n):
-        return "%.1f %%" % (100.0 * k / n) if n else "-"
-
-    lines = [
-        "# Mutants the unit tests kill", "",
-        "Written by `scripts/mutants.py -n %d --seed %d`%s: %d of the %d mutation sites of the"
-        % (args.count, seed, " (stopped early)" if not done else "", len(results), sites_total),
-        "compiled sources of `src/`, `keytext/` and `corelib/` drawn at random, each put into its",
-        "own copy of the tree, rebuilt and judged by the offscreen unit tests. A timeout counts as",
-        "killed; a mutant that does not compile is not counted.", "",
-        "Seed: %d. Score: %d of %d compiled mutants killed (%s); %d of the survivors are listed as"
-        % (seed, caught, compiled, pct(caught, compiled), same),
-        "equivalent, so %d of %d that an observer could tell apart (%s). %.1f s per mutant"
-        % (caught, compiled - same, pct(caught, compiled - same), seconds / max(len(results), 1))
-        + " (%d worker%s, %.0f min in all)." % (workers, "s" if workers > 1 else "", seconds / 60),
-        "",
-        "| Folder | Killed | Timed out | Survived | Did not compile | Score |",
-        "|---|---|---|---|---|---|",
-    ]
+    row = "| %d | %d | %d of %d | %s | %d | %s |" % (
+        number, seed, caught, compiled, pct(caught, compiled), same,
+        pct(caught, compiled - same))
+    lines = ["", "## Sample %d, seed %d%s" % (number, seed, "" if done else " (stopped early)"),
+             "", "%.1f s per mutant (%d worker%s, %.0f min in all)." % (
+                 seconds / max(len(results), 1), workers, "s" if workers > 1 else "",
+                 seconds / 60), "",
+             "| Folder | Killed | Timed out | Survived | Did not compile | Score |",
+             "|---|---|---|---|---|---|"]
     for name in sorted(folders) + ["all"]:
         c = folders.get(name, total)
         lines.append("| %s | %d | %d | %d | %d | %s |" % (name, c[0], c[2], c[1], c[3],
                                                            pct(c[0] + c[2], c[0] + c[1] + c[2])))
-    lines += ["", "## Survivors", ""]
+    lines += ["", "### Survivors", ""]
     lines += ["- `%s:%d` %s (column %d)%s" % (s[0][0], s[0][1], describe(s[0]), s[0][7],
                                               ": equivalent, " + r if r else "")
               for s, r in zip(survivors, reasons)] or ["None."]
+    return row, lines
+
+
+def write_report(path, args, samples, sites_total, workers, originals):
+    """samples: (seed, results, seconds, done) of each sample run so far."""
+    known = equivalents()
+    tree = subprocess.run(["git", "rev-parse", "--short", "HEAD"], cwd=ROOT, capture_output=True,
+                          text=True).stdout.strip()
+    lines = [
+        "# Mutants the unit tests kill", "",
+        "Written by `scripts/mutants.py -n %d --samples %d --docs` on tree `%s`: each sample draws"
+        % (args.count, args.samples, tree),
+        "%d of the %d mutation sites of the compiled sources of `src/`, `keytext/` and `corelib/`"
+        % (args.count, sites_total),
+        "at random with a fresh seed, puts each into its own copy of the tree, rebuilds it and",
+        "judges it by the offscreen unit tests. A timeout counts as killed; a mutant that does",
+        "not compile is not counted. Equivalent survivors are those listed, with the reason, in",
+        "`scripts/mutants-equivalent.txt`; the score counts them as survivors.", "",
+        "| Sample | Seed | Killed of compiled | Score | Equivalent survivors | Score without them |",
+        "|---|---|---|---|---|---|",
+    ]
+    sections = []
+    for number, (seed, results, seconds, done) in enumerate(samples, 1):
+        row, section = sample_section(number, seed, results, seconds, workers, done, originals,
+                                      known)
+        lines.append(row)
+        sections += section
     os.makedirs(os.path.dirname(path), exist_ok=True)
     with open(path, "w", encoding="utf-8") as f:
-        f.write("\n".join(lines) + "\n")
+        f.write("\n".join(lines + sections) + "\n")
 
 
 # ---------------------------------------------------------------------------------------------
 
-def main():
-    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
-    parser.add_argument("-n", "--count", type=int, default=150, help="mutants to draw (150)")
-    parser.add_argument("--seed", type=int, help="the draw's seed (default: a fresh one)")
-    parser.add_argument("--workers", type=int, default=2, help="parallel tree copies (2)")
-    parser.add_argument("--docs", action="store_true", help="write docs/mutants.md")
-    parser.add_argument("--list", action="store_true", help="only print the drawn mutants")
-    parser.add_argument("--only", action="append", default=[], metavar="PATH",
-                        help="draw only from sources under PATH (repeatable)")
-    parser.add_argument("--every-test", action="store_true",
-                        help="run every test on each mutant and name all that fail")
-    parser.add_argument("--build", default=os.path.join(ROOT, "build", "mutants"))
-    args = parser.parse_args()
-    args.build = os.path.abspath(args.build)  # the workers run their builds from their own folders
-    seed = args.seed if args.seed is not None else random.SystemRandom().randrange(1, 10 ** 6)
-    report = os.path.join(ROOT, "docs", "mutants.md") if args.docs else os.path.join(
-        args.build, "mutants.md")
-    print("mutants: seed %d" % seed, flush=True)
-    # A fresh machine has the build's packages only after this, and Ninja for the workers.
-    subprocess.run([os.path.join(ROOT, "scripts", "bootstrap.sh"), "ninja-build"], check=True)
-    os.nice(5)
-
-    files = tracked_files()
-    workers = [Worker(args.build, i, files) for i in range(max(1, args.workers))]
-    first = workers[0]
-    for w in workers:
-        w.copy_tree()
-    # The compiled sources come from the build's own list, so a file left out of this platform's
-    # build (the Win32 layer) gives no sites.
-    first.configure()
-    sources = [rel for rel in first.compiled_sources()
-               if not args.only or any(rel.startswith(p.rstrip("/") + "/") or rel == p
-                                       for p in args.only)]
-    # The sources as copied: the tree itself may change while the sampler runs.
-    originals = {}
-    for rel in sources:
-        with open(os.path.join(first.src, rel), encoding="utf-8") as f:
-            originals[rel] = f.read()
-    sites = [site for rel in sources for site in sites_of(rel, originals[rel])]
-    known = equivalents()
-    # An entry whose line has changed names no site any more: say so rather than drop it quietly.
-    for key in set(known) - {site_key(site, originals) for site in sites}:
-        if key[0] in originals:
-            print("mutants: no site for the equivalent %s | %s | %s" % key)
-    draw = random.Random(seed).sample(sites, min(args.count, len(sites)))
-    if args.list:
-        for s in draw:
-            print("%s:%d %s" % (s[0], s[1], describe(s)))
-        print("%d sites in %d files" % (len(sites), len(sources)))
-        return 0
-    # Mutants of one file in a row: the file is compiled once per mutant, not once more to undo it.
-    draw.sort(key=lambda s: (s[0], s[2]))
-
-    for w in workers:
-        if w is not first:
-            w.configure()
-        if not w.compile(cached=True, timeout=3600):
-            fail("the unchanged tree does not build, see %s" % w.log)
-        w.load_tests()
-    timeouts, baseline = {}, {}
-    for test in first.tests:
-        started = time.time()
-        if run(test["command"], test["cwd"], first.log, env=test["env"], timeout=300) != 0:
-            fail("the unchanged tree fails %s, see %s" % (test["name"], first.log))
-        baseline[test["name"]] = time.time() - started
-        # Room for the other worker and a loaded machine; a mutant that hangs ends here. A timeout
-        # counts as killed, so a short baseline must not turn a slow, unchanged run into a kill.
-        timeouts[test["name"]] = max(30.0, 4 * baseline[test["name"]])
-    print("mutants: %d sites in %d files, %d drawn, %d workers; tests: %s" % (
-        len(sites), len(sources), len(draw), len(workers),
-        ", ".join("%s %.1f s" % (t["name"], baseline[t["name"]]) for t in first.tests)),
-        flush=True)
-
+def run_sample(args, seed, draw, workers, timeouts, originals, samples, report):
+    """Runs the mutants of one draw on the workers; False when interrupted."""
     queue = list(draw)
     lock = threading.Lock()
     results = []
     started = time.time()
+    samples.append((seed, results, 0.0, False))
     stop = threading.Event()
 
     # Each worker takes whole runs of one file from the queue: split by files, not by mutants.
@@ -581,8 +531,8 @@ def main():
                     print("%3d/%d %-15s %5.1fs %s:%d %s %s" % (
                         len(results), len(draw), outcome, time.time() - t0, site[0], site[1],
                         describe(site), note or ""), flush=True)
-                    write_report(report, args, seed, results, len(sites), time.time() - started,
-                                 len(workers), False, originals)
+                    samples[-1] = (seed, results, time.time() - started, False)
+                    report()
         w.restore(originals)
 
     threads = [threading.Thread(target=work, args=(w,)) for w in workers]
@@ -598,16 +548,103 @@ def main():
             t.join()
     for w in workers:
         w.restore(originals)
-    write_report(report, args, seed, results, len(sites), time.time() - started, len(workers),
-                 not stop.is_set(), originals)
+    samples[-1] = (seed, results, time.time() - started, not stop.is_set())
+    report()
     counts = {k: sum(1 for r in results if r[1] == k)
               for k in ("killed", "timed out", "survived", "did not compile")}
     compiled = counts["killed"] + counts["timed out"] + counts["survived"]
     print("mutants: seed %d: %d of %d compiled mutants killed (%.1f %%), %d did not compile; "
-          "%.1f s per mutant; report in %s" % (
+          "%.1f s per mutant" % (
               seed, compiled - counts["survived"], compiled,
               100.0 * (compiled - counts["survived"]) / max(compiled, 1),
-              counts["did not compile"], (time.time() - started) / max(len(results), 1), report))
+              counts["did not compile"], (time.time() - started) / max(len(results), 1)))
+    return not stop.is_set()
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    parser.add_argument("-n", "--count", type=int, default=150, help="mutants to draw (150)")
+    parser.add_argument("--seed", type=int, help="the first draw's seed (default: a fresh one)")
+    parser.add_argument("--samples", type=int, default=1,
+                        help="samples to draw one after another, each with a fresh seed (1)")
+    parser.add_argument("--workers", type=int, default=2, help="parallel tree copies (2)")
+    parser.add_argument("--docs", action="store_true", help="write docs/mutants.md")
+    parser.add_argument("--list", action="store_true", help="only print the drawn mutants")
+    parser.add_argument("--only", action="append", default=[], metavar="PATH",
+                        help="draw only from sources under PATH (repeatable)")
+    parser.add_argument("--every-test", action="store_true",
+                        help="run every test on each mutant and name all that fail")
+    parser.add_argument("--build", default=os.path.join(ROOT, "build", "mutants"))
+    args = parser.parse_args()
+    args.build = os.path.abspath(args.build)  # the workers run their builds from their own folders
+    fresh = random.SystemRandom()
+    seeds = [args.seed if args.seed is not None else fresh.randrange(1, 10 ** 6)]
+    seeds += [fresh.randrange(1, 10 ** 6) for _ in range(args.samples - 1)]
+    report = os.path.join(ROOT, "docs", "mutants.md") if args.docs else os.path.join(
+        args.build, "mutants.md")
+    print("mutants: seeds %s" % ", ".join(map(str, seeds)), flush=True)
+    # A fresh machine has the build's packages only after this, and Ninja for the workers.
+    subprocess.run([os.path.join(ROOT, "scripts", "bootstrap.sh"), "ninja-build"], check=True)
+    os.nice(5)
+
+    files = tracked_files()
+    workers = [Worker(args.build, i, files) for i in range(max(1, args.workers))]
+    first = workers[0]
+    for w in workers:
+        w.copy_tree()
+    # The compiled sources come from the build's own list, so a file left out of this platform's
+    # build (the Win32 layer) gives no sites.
+    first.configure()
+    sources = [rel for rel in first.compiled_sources()
+               if not args.only or any(rel.startswith(p.rstrip("/") + "/") or rel == p
+                                       for p in args.only)]
+    # The sources as copied: the tree itself may change while the sampler runs.
+    originals = {}
+    for rel in sources:
+        with open(os.path.join(first.src, rel), encoding="utf-8") as f:
+            originals[rel] = f.read()
+    sites = [site for rel in sources for site in sites_of(rel, originals[rel])]
+    known = equivalents()
+    # An entry whose line has changed names no site any more: say so rather than drop it quietly.
+    for key in set(known) - {site_key(site, originals) for site in sites}:
+        if key[0] in originals:
+            print("mutants: no site for the equivalent %s | %s | %s" % key)
+    if args.list:
+        for seed in seeds:
+            for s in random.Random(seed).sample(sites, min(args.count, len(sites))):
+                print("%s:%d %s" % (s[0], s[1], describe(s)))
+        print("%d sites in %d files" % (len(sites), len(sources)))
+        return 0
+    for w in workers:
+        if w is not first:
+            w.configure()
+        if not w.compile(cached=True, timeout=3600):
+            fail("the unchanged tree does not build, see %s" % w.log)
+        w.load_tests()
+    timeouts, baseline = {}, {}
+    for test in first.tests:
+        started = time.time()
+        if run(test["command"], test["cwd"], first.log, env=test["env"], timeout=300) != 0:
+            fail("the unchanged tree fails %s, see %s" % (test["name"], first.log))
+        baseline[test["name"]] = time.time() - started
+        # Room for the other worker and a loaded machine; a mutant that hangs ends here. A timeout
+        # counts as killed, so a short baseline must not turn a slow, unchanged run into a kill.
+        timeouts[test["name"]] = max(30.0, 4 * baseline[test["name"]])
+    print("mutants: %d sites in %d files, %d drawn, %d workers; tests: %s" % (
+        len(sites), len(sources), args.count, len(workers),
+        ", ".join("%s %.1f s" % (t["name"], baseline[t["name"]]) for t in first.tests)),
+        flush=True)
+
+    samples = []
+    for seed in seeds:
+        draw = random.Random(seed).sample(sites, min(args.count, len(sites)))
+        # Mutants of one file in a row: the file is compiled once per mutant, not once more to
+        # undo it.
+        draw.sort(key=lambda s: (s[0], s[2]))
+        if not run_sample(args, seed, draw, workers, timeouts, originals, samples,
+                          lambda: write_report(report, args, samples, len(sites), len(workers),
+                                               originals)):
+            break
     return 0
 
 
