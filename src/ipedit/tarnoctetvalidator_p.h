@@ -2,8 +2,6 @@
 #ifndef TARNUILIB_TARNOCTETVALIDATOR_P_H
 #define TARNUILIB_TARNOCTETVALIDATOR_P_H
 
-#include "tarnuilib_export.h"
-
 #include <QIntValidator>
 #if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
 #include <QRegularExpressionValidator>
@@ -45,7 +43,7 @@ public:
     // typed and QString::toInt does not read.
     static QString pattern();
     // Four such octets with dots between them, for TarnAddressValidator.
-    TARNUILIB_EXPORT static TarnAddressPattern addressPattern();
+    static TarnAddressPattern addressPattern();
 };
 
 #endif

@@ -2,8 +2,6 @@
 #ifndef TARNUILIB_TARNSCREENS_P_H
 #define TARNUILIB_TARNSCREENS_P_H
 
-#include "tarnuilib_export.h"
-
 #include <QPoint>
 #include <QRect>
 #include <QVector>
@@ -11,10 +9,9 @@
 class QScreen;
 
 namespace TarnUI {
-// The monitor search, written over rectangles so that any arrangement can be tested:
-// the index of the first rectangle containing point (edges included), else 0; -1 for an
-// empty list.
-TARNUILIB_EXPORT int screenIndexAt(const QVector<QRect> &screens, const QPoint &point);
+// The monitor search, written over rectangles: the index of the first rectangle containing point
+// (edges included), else 0; -1 for an empty list.
+int screenIndexAt(const QVector<QRect> &screens, const QPoint &point);
 
 // The same search over QGuiApplication::screens(), by geometry.
 QScreen *screenAt(const QPoint &point);
