@@ -70,14 +70,12 @@ scripts/test-size.sh
 # Linguist and Designer files (Qt 5's and Qt 6's), a virtual X display with a window manager
 # and input tools, a Wayland compositor to nest in it with Qt 5's and Qt 6's Wayland platform,
 # valgrind (its headers build the benchmarks, whose cases run as smoke tests),
-# clang's fuzzing runtime, the MinGW cross compiler with Wine, and the AT-SPI bus with its
-# Python client for the screen-reader check.
+# clang's fuzzing runtime and the MinGW cross compiler with Wine.
 scripts/bootstrap.sh qttools5-dev qttools5-dev-tools qt6-base-dev qt6-tools-dev \
   qt6-tools-dev-tools qt6-l10n-tools xvfb xauth openbox xdotool x11-utils weston qtwayland5 \
   qt6-wayland \
   imagemagick valgrind clang libclang-rt-14-dev g++-mingw-w64-x86-64 \
-  g++-mingw-w64-x86-64-posix wine64 xz-utils fonts-dejavu-core fonts-noto-cjk python3 \
-  python3-pyatspi at-spi2-core dbus-daemon
+  g++-mingw-w64-x86-64-posix wine64 xz-utils fonts-dejavu-core fonts-noto-cjk python3
 run_suite build/test
 run_suite build/qt6 -DQT_MAJOR_VERSION=6 -DTARN_OTHER_MAJOR_BUILD="$PWD/build/test"
 # Clang, so that the same sanitized build also carries the libFuzzer targets and their short runs.
