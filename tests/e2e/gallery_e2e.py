@@ -125,4 +125,12 @@ for rect in (tuple(map(int, area[:4])), start):  # double clicks maximise, then 
     click(title(), 2)
     expect(G, rect)
 click(control(G, "QToolButton", "close-button"))
-assert gallery.wait(30) == 0, "the gallery failed"
+wait_for("the gallery to close", lambda: not geometry(G))
+try:
+    assert gallery.wait(30) == 0, "the gallery failed"
+except subprocess.TimeoutExpired:
+    # Qt 5.15's Wayland client at times deadlocks on quitting, its window already gone:
+    # ~QWaylandDisplay waits for its event thread, which waits in wl_display_read_events().
+    assert WAYLAND, "the gallery hung"
+    print("the gallery hung in Qt's Wayland shutdown: killed")
+    gallery.kill()
