@@ -32,6 +32,30 @@ QString redSquare()
     return image.save(icon) ? icon : QString();
 }
 
+// Check boxes added before the labels, which still show above them; stretches and a spacing
+// as a host adds them; a message icon taken away leaves the box looking as if it had never
+// been set.
+void openMessageBox(const Visit &visit)
+{
+    TarnMsgBox box(QStringLiteral("Tarn"),
+                   QStringLiteral("A new version is ready. Update now, or when Tarn next starts?"),
+                   nullptr);
+    box.setMessageIcon(redSquare());
+    box.setMessageIcon(QString());
+    box.addCheckbox(QStringLiteral("Back up first"), true);
+    box.addCheckbox(QStringLiteral("Install by themselves"), false);
+    box.addChkboxStretch(1);
+    box.addLabel(QStringLiteral("Instances restart."), false);
+    box.addSecondaryTextSpacing(6);
+    box.addLabel(QStringLiteral("<a href=\"tarn:new\">What is new</a>"), true);
+    box.addButtonSlot(
+        QStringLiteral("Release notes"), [] {}, false);
+    box.addBtnStretch(1);
+    box.addButton(QStringLiteral("Install"), true);
+    box.show();
+    visit(&box);
+}
+
 // Both icons: the title's scales, the message's does not; labels beside an icon align left, at
 // the top of an icon taller than them. A box given a title icon has a greatest width.
 void openMessageBoxWithIcons(const Visit &visit)
@@ -134,6 +158,7 @@ private Q_SLOTS:
         QTest::addColumn<Opener>("open");
         QTest::addColumn<double>("scale");
         const std::pair<const char *, Opener> windows[] {
+            { "message box", &openMessageBox },
             { "message box with icons", &openMessageBoxWithIcons },
             { "shortcut page", &openShortcutPage },
             { "address editor", &openAddressEditor },

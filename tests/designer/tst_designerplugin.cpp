@@ -10,42 +10,30 @@ class tst_DesignerPlugin : public QObject
 {
     Q_OBJECT
 
-    QMap<QString, QDesignerCustomWidgetInterface *> m_widgets;
-
 private Q_SLOTS:
-    void initTestCase()
+    // Every widget of the library, in the library's group, made as its own class, with an icon
+    // and an include file the package installs (the form consumer builds a form of them).
+    void createsEveryWidgetOfItsOwnClass()
     {
         QPluginLoader loader(QStringLiteral(TARN_DESIGNER_PLUGIN));
         auto *collection =
             qobject_cast<QDesignerCustomWidgetCollectionInterface *>(loader.instance());
         QVERIFY2(collection, qPrintable(loader.errorString()));
-        for (QDesignerCustomWidgetInterface *widget : collection->customWidgets())
-            m_widgets.insert(widget->name(), widget);
-        QCOMPARE(m_widgets.size(), collection->customWidgets().size());
-    }
-
-    void createsWidgetOfItsOwnClass_data()
-    {
-        QTest::addColumn<QString>("name");
-        for (const char *name : { "TarnIpAddrEdit", "TarnComboBox", "TarnLineEdit", "TarnCheckBox",
-                                  "TarnLabel", "TarnPushButton", "AutoHideScrollListView",
-                                  "AutoHideScrollTableView", "AutoHideScrollListWidget",
-                                  "AutoHideScrollTableWidget", "RotateAnimLabel", "ShortCutEdit" })
-            QTest::newRow(name) << QString::fromLatin1(name);
-    }
-    void createsWidgetOfItsOwnClass()
-    {
-        QFETCH(QString, name);
-        QDesignerCustomWidgetInterface *plugin = m_widgets.value(name);
-        QVERIFY(plugin);
-        QCOMPARE(plugin->group(), QStringLiteral("TarnUILib"));
+        QStringList names;
         QWidget form;
-        QWidget *widget = plugin->createWidget(&form);
-        QCOMPARE(QString::fromLatin1(widget->metaObject()->className()), name);
-
-        QVERIFY(!plugin->icon().pixmap(24).isNull());
-        // Generated forms include a header the package installs (the form consumer builds one).
-        QVERIFY(plugin->includeFile().startsWith("TarnUILib/"));
+        for (QDesignerCustomWidgetInterface *plugin : collection->customWidgets()) {
+            names << plugin->name();
+            QCOMPARE(plugin->group(), QStringLiteral("TarnUILib"));
+            QCOMPARE(plugin->createWidget(&form)->metaObject()->className(), plugin->name());
+            QVERIFY(!plugin->icon().pixmap(24).isNull());
+            QVERIFY(plugin->includeFile().startsWith("TarnUILib/"));
+        }
+        names.sort();
+        QCOMPARE(names,
+                 QStringList({ "AutoHideScrollListView", "AutoHideScrollListWidget",
+                               "AutoHideScrollTableView", "AutoHideScrollTableWidget",
+                               "RotateAnimLabel", "ShortCutEdit", "TarnCheckBox", "TarnComboBox",
+                               "TarnIpAddrEdit", "TarnLabel", "TarnLineEdit", "TarnPushButton" }));
     }
 };
 

@@ -69,6 +69,28 @@ class TestTarnBaseDialog : public QObject
 private slots:
     void init() { gScale = 1.0; }
 
+    // An item never shows as a window of its own on its way into the title bar, and shows in
+    // it even when the host had hidden it.
+    void titleItemAfterNothingGoesFirstAndRemovalTakesOneEntry()
+    {
+        struct Item : QToolButton
+        {
+            QList<QWidget *> shownIn;
+            void showEvent(QShowEvent *) override { shownIn << parentWidget(); }
+        };
+        Dialog dialog;
+        Item a;
+        a.hide(); // by the host, before it hands the item over
+        const QList<QWidget *> buttons = dialog.m_titleItems;
+        dialog.insertItemAfterItem(&a, buttons.last());
+        dialog.insertItemAfterItem(&a, nullptr);
+        QCOMPARE(dialog.m_titleItems, QList<QWidget *> { &a } + buttons + QList<QWidget *> { &a });
+        QVERIFY(dialog.findChild<TarnTitleWidget *>()->isAncestorOf(&a));
+        QVERIFY(a.shownIn.isEmpty() && !a.isHidden());
+        dialog.removeTitleItem(&a);
+        QCOMPARE(dialog.m_titleItems, buttons + QList<QWidget *> { &a });
+    }
+
     // At a scale other than 1.0: a new title in the bar and for the desktop; the title icon
     // scaled to the icon label's height, or 6 pixels wide when there is none; and the border,
     // three nested rings of one pixel in its colour, at an odd size.
