@@ -151,7 +151,7 @@ private slots:
     }
 
     // Clicked in turn: the maximise button shows exactly while the dialog is not maximised.
-    void windowButtonsMaximiseRestoreAndClose()
+    void windowButtonsMaximiseRestoreMinimiseAndClose()
     {
         Dialog dialog;
         dialog.m_maximizeEnabled = true;
@@ -161,6 +161,8 @@ private slots:
             QTRY_COMPARE(dialog.isMaximized(), button == dialog.m_maximizeButton);
             QCOMPARE(dialog.m_restoreButton->isVisible(), dialog.isMaximized());
         }
+        dialog.m_minimizeButton->click();
+        QTRY_VERIFY(dialog.isMinimized());
         QTest::mouseClick(dialog.m_closeButton, Qt::LeftButton);
         QVERIFY(dialog.isHidden());
     }

@@ -17,7 +17,6 @@ private Q_SLOTS:
         Ui::Form().setupUi(&form);
         const QList<QWidget *> widgets =
             form.findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
-        QCOMPARE(widgets.size(), 12);
         for (QWidget *widget : widgets) {
             QString name = widget->objectName();
             name[0] = name[0].toUpper();
