@@ -9,18 +9,25 @@ namespace TarnUI {
 bool compositorPlacesWindows()
 {
     // "wayland", "wayland-egl", "wayland-xcomposite-glx"...: every one of Qt's Wayland plugins.
-    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    // A process keeps its platform, and this is asked on every pointer move of a drag.
+    static const bool wayland =
+        QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    return wayland;
 }
 
 bool startSystemMove(QWidget *widget)
 {
+    if (!compositorPlacesWindows())
+        return false;
     QWindow *window = widget->window()->windowHandle();
-    return compositorPlacesWindows() && window && window->startSystemMove();
+    return window && window->startSystemMove();
 }
 
 bool startSystemResize(QWidget *widget, Qt::Edges edges)
 {
+    if (!compositorPlacesWindows())
+        return false;
     QWindow *window = widget->window()->windowHandle();
-    return compositorPlacesWindows() && window && window->startSystemResize(edges);
+    return window && window->startSystemResize(edges);
 }
 } // namespace TarnUI
