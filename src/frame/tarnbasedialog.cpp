@@ -37,6 +37,9 @@ TarnBaseDialog::TarnBaseDialog(QWidget *parent, const QString &title, int border
 
     m_iconLabel = new QLabel;
     m_iconLabel->setFixedHeight(TarnUI::scaled(20));
+    // The label is exactly as wide as its pixmap: padding that an ancestor's selector-less sheet
+    // hands down (the capture field's, to its conflict notice) would cut the icon's right edge.
+    m_iconLabel->setStyleSheet(QStringLiteral("padding: 0px"));
 
     m_titleLabel = new QLabel;
     m_titleLabel->setObjectName(QStringLiteral("titleLabel"));
