@@ -209,19 +209,12 @@ private Q_SLOTS:
         QSettings(m_path, QSettings::IniFormat).setValue("ShortCuts/Back/Key", "F9");
         manager.loadShortCutsKey();
         QCOMPARE(manager.getShortCutsKey(Manager::Back).key, QStringLiteral("F9"));
-        manager.updateConfig(Manager::Menu, true, QString());
-        QVERIFY(!manager.checkConflicts(QString())); // no key, though Menu holds none
-        // Held by half, its key without its flag, an action is written whole.
-        QSettings(m_path, QSettings::IniFormat).setValue("ShortCuts/Menu/Key", "F9");
-        QSettings(m_path, QSettings::IniFormat).remove("ShortCuts/Menu/Enabled");
-        QVERIFY(Manager().saveAllConfigs());
-        QVERIFY(QSettings(m_path, QSettings::IniFormat).contains("ShortCuts/Menu/Enabled"));
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir->filePath(QStringLiteral("new"))));
         QVERIFY(manager.saveAllConfigs()); // as at a first start: the folder is made
     }
 
     // Files written by hand, or settings given as group, key, value: written here
-    // and by QSettings (the same bytes), each file read by both alike.
+    // and by QSettings over the file (the same bytes), each file read by both alike.
     void readsAndWritesAsQSettings_data()
     {
         QTest::addColumn<QByteArray>("data");
@@ -257,6 +250,8 @@ private Q_SLOTS:
         row("separators", {}, { "S", "A", "Ctrl+;", "S", "B", "a,b=c", "S", "C", " x \"\\" });
         row("@ at the start", {}, { "S", "A", "@x", "S", "B", "@String(x)" });
         row("a group named General", {}, { "", "C", "3", "General", "A", "1" });
+        // A key QSettings keeps but no lookup reaches outlives a save of another.
+        row("unreachable key kept", "[S]\nA=1\na//b=2\n", { "S", "A", "3" });
     }
 
     void readsAndWritesAsQSettings()
@@ -264,9 +259,9 @@ private Q_SLOTS:
         QFETCH(QByteArray, data);
         QFETCH(QStringList, settings);
         const QString ours = m_dir->filePath("ours"), theirs = m_dir->filePath("theirs");
-        QVERIFY(write(theirs, data));
+        QVERIFY(write(theirs, data) && write(ours, data));
         if (!settings.isEmpty()) {
-            SettingsFile writer(ours);
+            SettingsFile writer = SettingsFile::load(ours);
             QSettings qsettings(theirs, QSettings::IniFormat);
             for (int i = 0; i < settings.size(); i += 3) {
                 writer.setValue(settings[i], settings[i + 1], settings[i + 2]);
@@ -282,7 +277,8 @@ private Q_SLOTS:
             QCOMPARE(read.status(), SettingsFile::Ok);
             QSettings reader(path, QSettings::IniFormat);
             const QStringList keys = reader.allKeys();
-            QCOMPARE(keys.size(), path == ours ? settings.size() / 3 : keys.size());
+            QCOMPARE(keys.size(),
+                     path == ours && data.isEmpty() ? settings.size() / 3 : keys.size());
             for (const QString &key : keys) {
                 const int slash = key.indexOf('/');
                 // Some keys QSettings lists it cannot read back: "/a", "a//b", "a/", and
@@ -296,22 +292,8 @@ private Q_SLOTS:
                          settings[i + 2]);
         }
         // QSettings writes a text with a NUL as "@String(...)", and its groups and keys sorted.
-        if (data.isEmpty() && !settings.join(QString()).contains(QChar()))
+        if (!settings.isEmpty() && !settings.join(QString()).contains(QChar()))
             QCOMPARE(contents(ours), contents(theirs));
-    }
-
-    // A key QSettings keeps but no lookup reaches outlives a save of another, as with QSettings.
-    void unreachableKeyKeptBySave()
-    {
-        const QString theirs = m_dir->filePath("theirs");
-        for (const QString &path : { m_path, theirs })
-            QVERIFY(write(path, "[S]\nA=1\na//b=2\n"));
-        SettingsFile file = SettingsFile::load(m_path);
-        file.setValue("S", "A", "3");
-        QString error;
-        QVERIFY2(file.save(&error), qPrintable(error));
-        QSettings(theirs, QSettings::IniFormat).setValue("S/A", "3");
-        QCOMPARE(contents(m_path), contents(theirs));
     }
 };
 

@@ -11,8 +11,8 @@ class tst_DesignerPlugin : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // Every widget of the library, in the library's group, made as its own class, with an icon
-    // and an include file the package installs (the form consumer builds a form of them).
+    // Every widget of the library, made as its own class, with an icon (the form consumer builds
+    // a form of them from the include files the plugin names).
     void createsEveryWidgetOfItsOwnClass()
     {
         QPluginLoader loader(QStringLiteral(TARN_DESIGNER_PLUGIN));
@@ -23,10 +23,8 @@ private Q_SLOTS:
         QWidget form;
         for (QDesignerCustomWidgetInterface *plugin : collection->customWidgets()) {
             names << plugin->name();
-            QCOMPARE(plugin->group(), QStringLiteral("TarnUILib"));
             QCOMPARE(plugin->createWidget(&form)->metaObject()->className(), plugin->name());
             QVERIFY(!plugin->icon().pixmap(24).isNull());
-            QVERIFY(plugin->includeFile().startsWith("TarnUILib/"));
         }
         names.sort();
         QCOMPARE(names,

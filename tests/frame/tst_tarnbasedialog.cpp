@@ -50,13 +50,15 @@ public:
 
 // A press, a move to `to` and a release where the pointer stayed; with no move, a double
 // click at press. A null result stands for the maximised window; `focus` counts the title
-// bar's focus requests; `setup` names how the dialog differs from a plain one.
+// bar's focus requests; `setup` names how the dialog differs from a plain one, which starts at
+// `at`.
 struct Mouse
 {
     QPoint press, to;
     QRect result;
     int focus = 0;
     QString setup = {};
+    QPoint at = { 100, 100 };
 };
 } // namespace
 
@@ -132,6 +134,9 @@ private slots:
         TarnInterface facade;
         TarnInterface::mInstance = &facade;
         Dialog dialog;
+        // On the last screen: with several, not the first.
+        dialog.move(QGuiApplication::screens().last()->geometry().topLeft() + QPoint(100, 100));
+        const QRect where = dialog.geometry();
         for (const bool on : { true, false }) {
             dialog.setStaysOnTop(on);
 #ifdef Q_OS_WIN
@@ -145,7 +150,7 @@ private slots:
             QCOMPARE(vmStayOnTop, int(on));
 #endif
             QCOMPARE(dialog.isStaysOnTop(), on);
-            QTRY_COMPARE(dialog.geometry(), QRect(100, 100, 400, 300));
+            QTRY_COMPARE(dialog.geometry(), where);
         }
         showWndTopMost(nullptr); // a handle of no window is ignored
     }
@@ -200,12 +205,6 @@ private slots:
         QCOMPARE(dialog.cursor().shape(), arrow);
         QMouseEvent edge(QEvent::MouseMove, QPointF(1, 150), QPointF(1, 150), Qt::NoButton, {}, {});
         QCOMPARE(dialog.winHitTest(&edge), 0);
-        // A held button's moves arrive beyond the window too, where no edge lies.
-        dialog.setWindowResizeEnabled(true);
-        for (const QPointF beyond : { QPointF(400, 150), QPointF(401, 150), QPointF(200, 301) }) {
-            QMouseEvent move(QEvent::MouseMove, beyond, beyond, Qt::NoButton, Qt::LeftButton, {});
-            QCOMPARE(dialog.winHitTest(&move), 0);
-        }
     }
 
     void mouseHonoursEdgesMinimumTitleBandAndMaximising_data()
@@ -238,6 +237,13 @@ private slots:
         row("double click on the title's last row", { { 200, 45 }, {}, {}, 2 });
         row("double click, no maximising", { { 200, 45 }, {}, still, 2, "no maximise" });
         row("double click below the title", { { 200, 46 }, {}, still });
+        if (QGuiApplication::screens().size() < 2)
+            return;
+        // screens.json's second screen in the list lies in its third, (800, 0) 1024 x 768.
+        row("title bar across a screen border",
+            { { 200, 20 }, { 530, 40 }, { 830, 120, 400, 300 }, 1, {}, { 500, 100 } });
+        row("double click on another screen",
+            { { 200, 45 }, {}, { 800, 0, 1024, 768 }, 2, {}, { 900, 100 } });
     }
 
     void mouseHonoursEdgesMinimumTitleBandAndMaximising()
@@ -249,6 +255,7 @@ private slots:
         dialog.m_movable = !c.setup.contains("unmovable");
         if (c.setup.contains("no corners"))
             dialog.setEnableDirection({ 10, 11, 12, 15 });
+        dialog.move(c.at);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         auto *title = dialog.findChild<TarnTitleWidget *>();
@@ -305,22 +312,50 @@ private slots:
             QCOMPARE(dialog.focusWidget(), dialog.findChild<QWidget *>("frame-content-widget"));
     }
 
-    // center() over a widget's dialog, or on the screen at its top-left when too wide; a first
-    // show where a QDialog goes without a parent, where the host moved it with one.
-    void centreOverWidgetsDialogOrScreenAndShowKeepsQtsOrHostsPlace()
+    // center() of a 200 x 100 dialog over the dialog of a widget in `owner` (null: none), else
+    // on the screen at (1, 1); a dialog its screen does not hold goes to that screen's corner.
+    void centreOnTheScreenUnderTheReferencePoint_data()
+    {
+        QTest::addColumn<QRect>("owner");
+        QTest::addColumn<QPoint>("expected");
+        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+        const auto row = [](const char *name, QRect owner, QPoint expected) {
+            QTest::newRow(name) << owner << expected;
+        };
+        row("over the owner", { 100, 50, 300, 200 }, { 149, 99 });
+        row("no owner", {}, available.center() - QPoint(100, 50));
+        row("spilling over the screen", { available.right() - 50, 50, 100, 100 },
+            available.topLeft());
+        if (QGuiApplication::screens().size() < 2)
+            return;
+        // screens.json: (0, 0) 800 x 800; (1200, 300) 400 x 300, listed before the one it lies
+        // in, (800, 0) 1024 x 768; (-640, 800) 640 x 480.
+        row("owner on another screen", { 1500, 200, 300, 200 }, { 1549, 249 });
+        row("reference on a screen's first pixel", { 750, -50, 101, 101 }, { 800, 0 });
+        row("first listed of two holding it", { 1210, 310, 20, 20 }, { 1200, 300 });
+        row("negative coordinates", { -500, 900, 300, 200 }, { -450, 949 });
+        row("off every screen: the first", { 3000, 3000, 100, 100 }, {});
+    }
+
+    void centreOnTheScreenUnderTheReferencePoint()
+    {
+        QFETCH(QRect, owner);
+        QFETCH(QPoint, expected);
+        QDialog ownerDialog;
+        ownerDialog.setGeometry(owner);
+        QWidget inside(&ownerDialog);
+        TarnBaseDialog dialog(nullptr, "centred", 1);
+        dialog.resize(200, 100);
+        dialog.center(owner.isNull() ? nullptr : &inside);
+        QVERIFY(dialog.isVisible() && dialog.focusWidget() == &dialog);
+        QTRY_COMPARE(dialog.pos(), expected);
+    }
+
+    // A first show where a QDialog goes without a parent, where the host moved it with one.
+    void firstShowKeepsQtsOrHostsPlace()
     {
         QDialog owner;
         owner.setGeometry(100, 50, 300, 200);
-        QWidget inside(&owner);
-        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
-        TarnBaseDialog dialog(nullptr, "centred", 1);
-        dialog.resize(200, 100);
-        dialog.center(&inside);
-        QVERIFY(dialog.isVisible() && dialog.focusWidget() == &dialog);
-        QTRY_COMPARE(dialog.geometry(), QRect(149, 99, 200, 100));
-        dialog.resize(available.width() + 100, 500);
-        dialog.center(nullptr);
-        QTRY_COMPARE(dialog.geometry(), QRect(available.topLeft(), dialog.size()));
         QDialog plain(nullptr, Qt::FramelessWindowHint);
         TarnBaseDialog parentless, child(&owner);
         for (QWidget *each : { (QWidget *)&plain, (QWidget *)&parentless }) {

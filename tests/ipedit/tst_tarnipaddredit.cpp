@@ -28,8 +28,7 @@ private slots:
         QTest::newRow("0 is an octet") << "0" << 1 << "130.0.3.25" << 1 << "" << -1;
         QTest::newRow("255 in part 4") << "End,5" << 3 << "130.2.3.255" << 3 << "" << -1;
         QTest::newRow("256 refused in part 4") << "End,6" << 3 << "130.2.3.25" << 3 << "" << -1;
-        QTest::newRow("pasted 1234 cut to three digits")
-            << "Backspace,Ctrl+V" << 1 << "130.123.3.25" << 2 << "3" << -1;
+        QTest::newRow("paste: 123") << "Backspace,Ctrl+V" << 1 << "130.123.3.25" << 2 << "3" << -1;
     }
     void typingAdvancesRefusesAndRecordsFailingPart()
     {

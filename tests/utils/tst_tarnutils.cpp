@@ -42,8 +42,7 @@ private Q_SLOTS:
         QTest::newRow("font +1.5 goes up") << "font" << 1.125 << "2";
         QTest::newRow("font -1.5 goes up") << "font" << 0.875 << "-1";
         QTest::newRow("1.0 has no decimals") << "path" << 1.0 << ":/1x/i/:/1x/x";
-        QTest::newRow("every occurrence, six significant digits")
-            << "path" << 1.3333333 << ":/1.33333x/i/:/1.33333x/x";
+        QTest::newRow("each one, 6 digits") << "path" << 1.3333333 << ":/1.33333x/i/:/1.33333x/x";
     }
 
     void scaleResultsAtThresholdsHalvesAndEveryPrefix()
@@ -72,12 +71,9 @@ private Q_SLOTS:
         QTest::addColumn<int>("reason");
         QTest::addColumn<QString>("selected");
         QTest::addColumn<QString>("next"); // after one more Tab, the label's own
-        QTest::newRow("Tab") << int(Qt::TabFocusReason) << "A"
-                             << "B";
-        QTest::newRow("Shift+Tab") << int(Qt::BacktabFocusReason) << "B"
-                                   << "";
-        QTest::newRow("mouse") << int(Qt::MouseFocusReason) << ""
-                               << "A";
+        QTest::newRow("Tab") << int(Qt::TabFocusReason) << "A" << QString("B");
+        QTest::newRow("Shift+Tab") << int(Qt::BacktabFocusReason) << "B" << QString();
+        QTest::newRow("mouse") << int(Qt::MouseFocusReason) << "" << QString("A");
     }
 
     void linkFocusByTabFirstByBacktabLast()
