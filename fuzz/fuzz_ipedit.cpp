@@ -5,6 +5,7 @@
 #include "fuzz_common.h"
 #include "tarnipaddredit.h"
 #include "tarnippartlineedit.h"
+#include <QRegExp> // Core5Compat on Qt 6
 
 #include <QtTest>
 

@@ -9,8 +9,8 @@
 #   scripts/check.sh --bench [--quick]  measures bench/ against plain Qt under callgrind, massif
 #       and the clock and writes docs/bench.md (--quick: small counts, to try it out)
 #   scripts/check.sh --mutants [ARGS...]  the mutation sampler, scripts/mutants.py ARGS:
-#       -n 150 [--seed S] [--workers 2] [--only PATH] [--every-test] [--docs]; writes
-#       docs/mutants.md with --docs, else build/mutants/mutants.md
+#       -n 150 [--seed S] [--workers 2] [--only PATH] [--every-test] [--qt 5|6] [--docs];
+#       writes docs/mutants.md (Qt 6: docs/mutants-qt6.md) with --docs, else into its build folder
 #   scripts/check.sh --robustness [SECONDS]  each fuzz target for SECONDS (120), then memcheck;
 #       writes docs/robustness.md
 set -euo pipefail

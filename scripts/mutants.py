@@ -4,11 +4,13 @@
 generic operators in the libraries' compiled sources (src/, keytext/, corelib/), each put into a private
 copy of the tree on its own, rebuilt incrementally and judged by the offscreen unit tests.
 
-    scripts/mutants.py [-n 150] [--samples 1] [--seed S] [--workers 2] [--only PATH] [--docs] [--list]
+    scripts/mutants.py [-n 150] [--samples 1] [--seed S] [--workers 2] [--only PATH] [--qt 5|6]
+                       [--docs] [--list]
 
 Outcomes: killed (a test fails), survived, timed out (counted as killed), did not compile (not
-counted). The report goes to docs/mutants.md with --docs, else to the build folder. Slow, so not
-part of CI; the build folders are under build/mutants. scripts/check.sh --mutants ARGS runs it.
+counted). The report goes to docs/mutants.md (docs/mutants-qt6.md with --qt 6, whose offscreen
+tests run on several screens) with --docs, else to the build folder. Slow, so not part of CI; the
+build folders are under build/mutants (build/mutants-qt6). scripts/check.sh --mutants ARGS runs it.
 """
 
 import argparse
@@ -245,7 +247,8 @@ def run(cmd, cwd, log, timeout=None, env=None):
 class Worker:
     """One copy of the tree and its own build folder."""
 
-    def __init__(self, base, number, files):
+    def __init__(self, base, number, files, qt):
+        self.qt = qt
         self.root = os.path.join(base, "w%d" % number)
         self.src = os.path.join(self.root, "src")
         self.build = os.path.join(self.root, "build")
@@ -285,7 +288,7 @@ class Worker:
                "-DCMAKE_BUILD_TYPE=Debug", "-DCMAKE_CXX_FLAGS_DEBUG=-O0 -g0",
                "-DCMAKE_LINK_DEPENDS_NO_SHARED=ON", "-DCMAKE_EXPORT_COMPILE_COMMANDS=ON",
                "-DTARN_BUILD_GALLERY=OFF", "-DTARN_BUILD_DESIGNER_PLUGIN=OFF",
-               "-DTARN_BUILD_BENCH=OFF", "-DTARN_TEST_DISPLAY=OFF"]
+               "-DTARN_BUILD_BENCH=OFF", "-DTARN_TEST_DISPLAY=OFF", "-DQT_MAJOR_VERSION=%d" % self.qt]
         if shutil.which("ccache"):
             cmd.append("-DCMAKE_CXX_COMPILER_LAUNCHER=ccache")
         if run(cmd, self.root, self.log, env=env) != 0:
@@ -469,8 +472,11 @@ def write_report(path, args, samples, sites_total, workers, originals):
                           text=True).stdout.strip()
     lines = [
         "# Mutants the unit tests kill", "",
-        "Written by `scripts/mutants.py -n %d --samples %d --docs` on tree `%s`: each sample draws"
-        % (args.count, args.samples, tree),
+        "Written by `scripts/mutants.py -n %d --samples %d --qt %d --docs` on tree `%s`, built"
+        % (args.count, args.samples, args.qt, tree),
+        "against Qt %d%s. Each sample draws" % (args.qt, ", whose offscreen tests run on the four"
+                                                " screens of `tests/screens.json`" if args.qt == 6
+                                                else ""),
         "%d of the %d mutation sites of the compiled sources of `src/`, `keytext/` and `corelib/`"
         % (args.count, sites_total),
         "at random with a fresh seed, puts each into its own copy of the tree, rebuilds it and",
@@ -574,13 +580,16 @@ def main():
                         help="draw only from sources under PATH (repeatable)")
     parser.add_argument("--every-test", action="store_true",
                         help="run every test on each mutant and name all that fail")
-    parser.add_argument("--build", default=os.path.join(ROOT, "build", "mutants"))
+    parser.add_argument("--qt", type=int, choices=(5, 6), default=5,
+                        help="the Qt major to build against (5)")
+    parser.add_argument("--build", help="the build folder (build/mutants, build/mutants-qt6)")
     args = parser.parse_args()
-    args.build = os.path.abspath(args.build)  # the workers run their builds from their own folders
+    suffix = "-qt6" if args.qt == 6 else ""
+    args.build = os.path.abspath(args.build or os.path.join(ROOT, "build", "mutants" + suffix))  # the workers run their builds from their own folders
     fresh = random.SystemRandom()
     seeds = [args.seed if args.seed is not None else fresh.randrange(1, 10 ** 6)]
     seeds += [fresh.randrange(1, 10 ** 6) for _ in range(args.samples - 1)]
-    report = os.path.join(ROOT, "docs", "mutants.md") if args.docs else os.path.join(
+    report = os.path.join(ROOT, "docs", "mutants%s.md" % suffix) if args.docs else os.path.join(
         args.build, "mutants.md")
     print("mutants: seeds %s" % ", ".join(map(str, seeds)), flush=True)
     # A fresh machine has the build's packages only after this, and Ninja for the workers.
@@ -588,7 +597,7 @@ def main():
     os.nice(5)
 
     files = tracked_files()
-    workers = [Worker(args.build, i, files) for i in range(max(1, args.workers))]
+    workers = [Worker(args.build, i, files, args.qt) for i in range(max(1, args.workers))]
     first = workers[0]
     for w in workers:
         w.copy_tree()

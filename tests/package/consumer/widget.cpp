@@ -4,14 +4,11 @@
 #include <TarnUILib/tarnipaddredit.h>
 
 #include <QApplication>
-#include <QTextStream>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     TarnIpAddrEdit address;
     address.setText(QStringLiteral("10.0.2.15"));
-    const bool ok = address.isIpValid() && address.text() == QLatin1String("10.0.2.15");
-    QTextStream(stdout) << (ok ? "widget consumer ok" : "widget consumer FAILED") << '\n';
-    return ok ? 0 : 1;
+    return address.isIpValid() && address.text() == QLatin1String("10.0.2.15") ? 0 : 1;
 }
