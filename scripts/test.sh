@@ -7,8 +7,9 @@
 #       virtual X display (Xvfb and openbox, scripts/with-display.sh), where they also drive the
 #       gallery with real input, on X11 and in a nested Wayland compositor
 #       (tests/e2e/with-weston.sh), and the Qt 6 one is installed beside the Qt 5 one; the
-#       sanitized build gives each libFuzzer target a short fixed-seed run. Last comes the Windows
-#       build (below). Missing Debian packages are installed first (scripts/bootstrap.sh).
+#       sanitized build gives each libFuzzer target a short fixed-seed run, on Qt 5 and, built
+#       for them alone, on Qt 6. Last comes the Windows build (below). Missing Debian packages
+#       are installed first (scripts/bootstrap.sh).
 #   scripts/test.sh --windows [BUILD]  only the Windows build (default build/windows): cross-built
 #       with MinGW-w64 against the Qt for MinGW in ../shared/qt5-mingw/qt5-mingw.tar.xz (or in
 #       the folder TARN_QT5_MINGW names), its tests run under Wine (scripts/wine-run.sh); without
@@ -73,7 +74,7 @@ scripts/test-size.sh
 # clang's fuzzing runtime and the MinGW cross compiler with Wine.
 scripts/bootstrap.sh qttools5-dev qttools5-dev-tools qt6-base-dev qt6-tools-dev \
   qt6-tools-dev-tools qt6-l10n-tools xvfb xauth openbox xdotool x11-utils weston qtwayland5 \
-  qt6-wayland \
+  qt6-wayland qt6-5compat-dev \
   imagemagick valgrind clang libclang-rt-14-dev g++-mingw-w64-x86-64 \
   g++-mingw-w64-x86-64-posix wine64 xz-utils fonts-dejavu-core fonts-noto-cjk python3
 run_suite build/test
@@ -81,4 +82,11 @@ run_suite build/qt6 -DQT_MAJOR_VERSION=6 -DTARN_OTHER_MAJOR_BUILD="$PWD/build/te
 # Clang, so that the same sanitized build also carries the libFuzzer targets and their short runs.
 run_suite build/asan -DTARN_SANITIZE=ON -DTARN_TEST_DISPLAY=OFF -DCMAKE_CXX_COMPILER=clang++ \
   -DTARN_BUILD_FUZZERS=ON
+# The fuzz targets on Qt 6 too, only they (fuzz_ipedit's oracle comes from Core5Compat there).
+cmake -S . -B build/fuzz-qt6 -DCMAKE_BUILD_TYPE=Debug -DQT_MAJOR_VERSION=6 -DTARN_SANITIZE=ON \
+  -DTARN_TEST_DISPLAY=OFF -DCMAKE_CXX_COMPILER=clang++ -DTARN_BUILD_FUZZERS=ON \
+  -DTARN_BUILD_GALLERY=OFF -DTARN_BUILD_DESIGNER_PLUGIN=OFF -DTARN_BUILD_BENCH=OFF
+cmake --build build/fuzz-qt6 --parallel "$jobs" --target fuzz_settings fuzz_keytext fuzz_geometry \
+  fuzz_ipedit
+ctest --test-dir build/fuzz-qt6 --output-on-failure --parallel "$jobs" -L robustness
 windows build/windows
