@@ -329,11 +329,12 @@ private slots:
         if (QGuiApplication::screens().size() < 2)
             return;
         // screens.json: (0, 0) 800 x 800; (1200, 300) 400 x 300, listed before the one it lies
-        // in, (800, 0) 1024 x 768; (-640, 800) 640 x 480.
+        // in, (800, 0) 1024 x 768; (-640, 800) 640 x 480 at 120 dpi, 512 x 384 to Qt.
         row("owner on another screen", { 1500, 200, 300, 200 }, { 1549, 249 });
         row("reference on a screen's first pixel", { 750, -50, 101, 101 }, { 800, 0 });
         row("first listed of two holding it", { 1210, 310, 20, 20 }, { 1200, 300 });
         row("negative coordinates", { -500, 900, 300, 200 }, { -450, 949 });
+        row("spilling over a scaled screen", { -200, 1100, 20, 20 }, { -640, 800 });
         row("off every screen: the first", { 3000, 3000, 100, 100 }, {});
     }
 
