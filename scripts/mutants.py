@@ -23,6 +23,7 @@ import shutil
 import signal
 import subprocess
 import sys
+import textwrap
 import threading
 import time
 
@@ -470,19 +471,19 @@ def write_report(path, args, samples, sites_total, workers, originals):
     known = equivalents()
     tree = subprocess.run(["git", "rev-parse", "--short", "HEAD"], cwd=ROOT, capture_output=True,
                           text=True).stdout.strip()
+    screens = (", whose offscreen tests run on the four screens of `tests/screens.json`"
+               if args.qt == 6 else "")
+    intro = (
+        "Written by `scripts/mutants.py -n %d --samples %d --qt %d --docs` on tree `%s`, built "
+        "against Qt %d%s. Each sample draws %d of the %d mutation sites of the compiled sources "
+        "of `src/`, `keytext/` and `corelib/` at random with a fresh seed, puts each into its own "
+        "copy of the tree, rebuilds it and judges it by the offscreen unit tests. A timeout "
+        "counts as killed; a mutant that does not compile is not counted. Equivalent survivors "
+        "are those listed, with the reason, in `scripts/mutants-equivalent.txt`; the score "
+        "counts them as survivors." % (args.count, args.samples, args.qt, tree, args.qt, screens,
+                                        args.count, sites_total))
     lines = [
-        "# Mutants the unit tests kill", "",
-        "Written by `scripts/mutants.py -n %d --samples %d --qt %d --docs` on tree `%s`, built"
-        % (args.count, args.samples, args.qt, tree),
-        "against Qt %d%s. Each sample draws" % (args.qt, ", whose offscreen tests run on the four"
-                                                " screens of `tests/screens.json`" if args.qt == 6
-                                                else ""),
-        "%d of the %d mutation sites of the compiled sources of `src/`, `keytext/` and `corelib/`"
-        % (args.count, sites_total),
-        "at random with a fresh seed, puts each into its own copy of the tree, rebuilds it and",
-        "judges it by the offscreen unit tests. A timeout counts as killed; a mutant that does",
-        "not compile is not counted. Equivalent survivors are those listed, with the reason, in",
-        "`scripts/mutants-equivalent.txt`; the score counts them as survivors.", "",
+        "# Mutants the unit tests kill", "", textwrap.fill(intro, 96), "",
         "| Sample | Seed | Killed of compiled | Score | Equivalent survivors | Score without them |",
         "|---|---|---|---|---|---|",
     ]
