@@ -11,10 +11,29 @@
 #include <QEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QStyle>
 #include <QToolButton>
 #include <QVariant>
 
 namespace {
+// The title-bar icon's label is exactly as wide as its pixmap, so it draws the pixmap from its own
+// edge: padding handed down by an ancestor's selector-less sheet (the capture field's, to its
+// conflict notice) would push the icon inwards and cut it.
+class IconLabel : public QLabel
+{
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        const QPixmap icon = pixmap(Qt::ReturnByValue);
+        if (icon.isNull()) // a subclass may show something else in it
+            return QLabel::paintEvent(event);
+        QPainter painter(this);
+        drawFrame(&painter);
+        const QSize size = icon.size() / icon.devicePixelRatio();
+        painter.drawPixmap(QStyle::alignedRect(layoutDirection(), alignment(), size, rect()), icon);
+    }
+};
+
 // The icon-only window buttons name themselves for tool tips and screen readers.
 QToolButton *createWindowButton(const char *objectName, const QString &text)
 {
@@ -35,11 +54,8 @@ TarnBaseDialog::TarnBaseDialog(QWidget *parent, const QString &title, int border
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_MouseTracking, true);
 
-    m_iconLabel = new QLabel;
+    m_iconLabel = new IconLabel;
     m_iconLabel->setFixedHeight(TarnUI::scaled(20));
-    // The label is exactly as wide as its pixmap: padding that an ancestor's selector-less sheet
-    // hands down (the capture field's, to its conflict notice) would cut the icon's right edge.
-    m_iconLabel->setStyleSheet(QStringLiteral("padding: 0px"));
 
     m_titleLabel = new QLabel;
     m_titleLabel->setObjectName(QStringLiteral("titleLabel"));
