@@ -103,13 +103,17 @@ private slots:
         dialog.setFrameTitle("named");
         QCOMPARE(dialog.findChild<QLabel *>("titleLabel")->text() + dialog.windowTitle(),
                  "namednamed");
-        dialog.setStyleSheet("#frame-title-widget { background: red }");
+        dialog.setStyleSheet("* { padding-left: 5px } #frame-title-widget { background: red }");
         QCOMPARE(dialog.grab().toImage().pixelColor(200, 30), QColor(Qt::red));
         const QTemporaryDir dir; // the display run of this test may run at the same time
-        QVERIFY(QImage(64, 64, QImage::Format_RGB32).save(dir.filePath("64.png")));
+        QImage blue(64, 64, QImage::Format_RGB32);
+        blue.fill(Qt::blue);
+        QVERIFY(blue.save(dir.filePath("64.png")));
         dialog.setFrameIcon(dir.filePath("64.png"), 4);
         QCOMPARE(dialog.m_iconLabel->pixmap(Qt::ReturnByValue).size(), QSize(30, 30));
         QCOMPARE(dialog.m_iconLabel->width(), 34);
+        // Padding handed down by the dialog's sheet does not push the icon in.
+        QCOMPARE(dialog.m_iconLabel->grab().toImage().pixelColor(0, 15), QColor(Qt::blue));
         dialog.setFrameIcon("no such image", 4);
         QCOMPARE(dialog.m_iconLabel->width(), 10);
         dialog.resize(401, 301);
