@@ -6,29 +6,17 @@
 #include "tarnipaddredit.h"
 #include "tarnippartlineedit.h"
 #include "tarnmsgbox.h"
+#include "tarnoctetvalidator_p.h"
 
 #include <QBoxLayout>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
-#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
-#include <QRegularExpressionValidator>
-#else
-#include <QRegExpValidator>
-#endif
 
 #include <cstdio>
 
 namespace {
-// The validator a plain Qt form puts on an address field.
-#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
-using PlainValidator = QRegularExpressionValidator;
-using PlainPattern = QRegularExpression;
-#else
-using PlainValidator = QRegExpValidator;
-using PlainPattern = QRegExp;
-#endif
 const char address[] = "192.168.001.010";
 const char typed[] = "010000000001";
 
@@ -65,9 +53,11 @@ QString ipCycle(bool ours)
     } else {
         auto *edit = new QLineEdit(&window);
         edit->setInputMask(QStringLiteral("000.000.000.000;_"));
-        edit->setValidator(new PlainValidator(
-            PlainPattern(QStringLiteral("((2[0-4]\\d|25[0-5]|[01]?\\d\\d?)\\.){3}"
-                                        "(2[0-4]\\d|25[0-5]|[01]?\\d\\d?)")),
+        // The validator a plain Qt form puts on an address field (QRegExpValidator; on Qt 6 its
+        // successor).
+        edit->setValidator(new TarnAddressValidator(
+            TarnAddressPattern(QStringLiteral("((2[0-4]\\d|25[0-5]|[01]?\\d\\d?)\\.){3}"
+                                              "(2[0-4]\\d|25[0-5]|[01]?\\d\\d?)")),
             edit));
         layout->addWidget(edit);
         edit->setText(QLatin1String(address));

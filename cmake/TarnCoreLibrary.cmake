@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: LGPL-2.1-or-later
 # The core library is the host's choice. With TARN_USE_SYSTEM_TARNLIB the UI library links the
 # installed package TarnLib (imported target TarnLib::TarnLib, found on CMAKE_PREFIX_PATH; TarnLib6
-# and TarnLib6::TarnLib on Qt 6): the product's own, or the stand-in installed on its own. Otherwise the stand-in in corelib/ is built.
+# and TarnLib6::TarnLib on Qt 6): the product's own, or the stand-in installed on its own.
+# Otherwise the stand-in in corelib/ is built.
 option(TARN_USE_SYSTEM_TARNLIB "Link an installed core library (find_package(TarnLib))" OFF)
 
 # The core library's headers that the UI library includes, and that its umbrella header brings

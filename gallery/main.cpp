@@ -44,17 +44,14 @@ QStringList argumentList(int argc, char *argv[])
     return arguments;
 }
 
-// The gallery speaks the library's language, which the library's rule picks for the system.
-QString systemLanguage()
-{
-    return loadTarnUILibTranslation(QLocale::system()) ? QStringLiteral("en")
-                                                       : QStringLiteral("zh");
-}
-
 // The library's texts are Chinese and the gallery's English at the source: each of the two
-// needs a translator for the other language.
+// needs a translator for the other language. Without a language asked for, the gallery speaks
+// the library's, which the library's rule picks for the system (and installs when English).
 bool installTranslations(const QString &language)
 {
+    if (language.isEmpty())
+        return loadTarnUILibTranslation(QLocale::system())
+            || installTranslations(QStringLiteral("zh"));
     if (language == QLatin1String("en"))
         return loadTarnUILibTranslation(QLocale(QLocale::English));
     auto *gallery = new QTranslator(qApp);
@@ -145,9 +142,8 @@ int main(int argc, char *argv[])
     std::vector<char *> qtArguments = withoutStyleOption(argc, argv);
     int qtArgumentCount = int(qtArguments.size()) - 1;
     QApplication app(qtArgumentCount, qtArguments.data());
-    const QString language = options.language.isEmpty() ? systemLanguage() : options.language;
-    if (!installTranslations(language))
-        return fail(QStringLiteral("no translation built in for \"%1\"").arg(language), 1);
+    if (!installTranslations(options.language))
+        return fail(QStringLiteral("no translation built in for \"%1\"").arg(options.language), 1);
     std::optional<QTemporaryDir> settingsCopy;
     if (!options.screenshotsDir.isEmpty())
         useSettingsCopy(settingsCopy.emplace());

@@ -43,8 +43,9 @@ void TarnTitleWidget::mousePressEvent(QMouseEvent *event)
         if (isDragAreaTriggered(event->pos())) {
             emit sigDragBegin();
             m_dragArea = true;
-            m_pressGlobalX = TarnUI::globalPos(event).x();
-            m_pressGlobalY = TarnUI::globalPos(event).y();
+            const QPoint global = TarnUI::globalPos(event);
+            m_pressGlobalX = global.x();
+            m_pressGlobalY = global.y();
             return;
         }
         m_dragArea = false;
@@ -78,8 +79,9 @@ void TarnTitleWidget::mouseMoveEvent(QMouseEvent *event)
         m_dragArea = isDragAreaTriggered(event->pos());
     TarnUI::setCursorShape(this, m_dragArea ? Qt::SizeVerCursor : Qt::ArrowCursor);
     if (m_pressed && m_dragArea) {
-        emit sigUpdateDragGeometory(TopEdgeCode, TarnUI::globalPos(event).x() - m_pressGlobalX,
-                                    TarnUI::globalPos(event).y() - m_pressGlobalY);
+        const QPoint global = TarnUI::globalPos(event);
+        emit sigUpdateDragGeometory(TopEdgeCode, global.x() - m_pressGlobalX,
+                                    global.y() - m_pressGlobalY);
         return;
     }
     QWidget::mouseMoveEvent(event);

@@ -15,19 +15,23 @@ bool compositorPlacesWindows()
     return wayland;
 }
 
+namespace {
+// The native window a drag on widget can be handed over for; none where the library drags.
+QWindow *compositorWindow(QWidget *widget)
+{
+    return compositorPlacesWindows() ? widget->window()->windowHandle() : nullptr;
+}
+} // namespace
+
 bool startSystemMove(QWidget *widget)
 {
-    if (!compositorPlacesWindows())
-        return false;
-    QWindow *window = widget->window()->windowHandle();
+    QWindow *window = compositorWindow(widget);
     return window && window->startSystemMove();
 }
 
 bool startSystemResize(QWidget *widget, Qt::Edges edges)
 {
-    if (!compositorPlacesWindows())
-        return false;
-    QWindow *window = widget->window()->windowHandle();
+    QWindow *window = compositorWindow(widget);
     return window && window->startSystemResize(edges);
 }
 } // namespace TarnUI
