@@ -173,6 +173,8 @@ private Q_SLOTS:
         row("header without ]", "LSB", "[ShortCuts", "1 line(s) could not be read");
         row("key text naming no key", "LS", "Shake\\Key=Ctrl+Alt+Banana",
             "1 line(s) could not be read");
+        row("keys Qt has no name for, kept", "S",
+            "Shake\\Key=Ctrl+\xf0\x9d\x9f\x8f\nZoomOut\\Key=Meta");
         row("truncated", "LSB", {},
             "1 line(s) could not be read; 1 setting(s) missing, kept as read before");
         row("left by a killed writer", "S");
